@@ -1,0 +1,16 @@
+#include "CourseData.h"
+
+void RecountBand(TBandData &band)
+{
+    band.CheckCount = 0;
+    band.KnownCount = 0;
+    band.UnknownCount = 0;
+    for (const TBandDataItem &word : band.Item) {
+        if (word.Check == 1)
+            ++band.CheckCount;
+        if (IsKnownJudge(word.Judge))
+            ++band.KnownCount;
+        if (IsUnknownJudge(word.Judge))
+            ++band.UnknownCount;
+    }
+}

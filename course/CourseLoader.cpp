@@ -1,0 +1,197 @@
+#include "CourseLoader.h"
+
+#include "Cp932.h"
+#include "Markup.h"
+
+#include <limits>
+
+void SplitFields(const QString &line, QStringList &fields, int highestIndex)
+{
+    fields.resize(highestIndex + 1);
+    QString current;
+    int index = 0;
+    for (const QChar c : line) {
+        if (c == u'\t') {
+            fields[index] = current;
+            current.clear();
+            ++index;
+            if (index > highestIndex)
+                return;
+        } else {
+            current.append(c);
+        }
+    }
+    if (!current.isEmpty()) {
+        fields[index] = current;
+        ++index;
+    }
+    for (; index <= highestIndex; ++index)
+        fields[index].clear();
+}
+
+std::int32_t PartOfSpeechCode(const QString &name, const TMessageReporter &report)
+{
+    static const char16_t *const names[] = {
+        u"名詞", u"形容詞", u"副詞", u"動詞", u"代名詞", u"接続詞", u"前置詞", u"助動詞",
+    };
+    for (int i = 0; i < 8; ++i) {
+        if (name == QStringView(names[i]))
+            return i + 1;
+    }
+    if (report)
+        report(QStringLiteral("品詞エラー：") + name);
+    return posUnknown;
+}
+
+QString TrimControl(const QString &text)
+{
+    qsizetype first = 0;
+    qsizetype last = text.size();
+    while (first < last && text[first].unicode() <= 32)
+        ++first;
+    while (last > first && text[last - 1].unicode() <= 32)
+        --last;
+    return text.mid(first, last - first);
+}
+
+std::optional<std::int32_t> TryStrToInt(const QString &text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && text[i] == u' ')
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) {
+        negative = text[i] == u'-';
+        ++i;
+    }
+    if (i == text.size())
+        return std::nullopt;
+    std::int64_t value = 0;
+    for (; i < text.size(); ++i) {
+        const char16_t c = text[i].unicode();
+        if (c < u'0' || c > u'9')
+            return std::nullopt;
+        value = value * 10 + (c - u'0');
+        if (value > std::int64_t(std::numeric_limits<std::int32_t>::max()) + 1)
+            return std::nullopt;
+    }
+    if (negative)
+        value = -value;
+    if (value > std::numeric_limits<std::int32_t>::max())
+        return std::nullopt;
+    return static_cast<std::int32_t>(value);
+}
+
+QStringList SplitCourseLines(const QString &text)
+{
+    QStringList lines;
+    qsizetype start = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar c = text[i];
+        if (c != u'\r' && c != u'\n')
+            continue;
+        lines.append(text.mid(start, i - start));
+        if (c == u'\r' && i + 1 < text.size() && text[i + 1] == u'\n')
+            ++i;
+        start = i + 1;
+    }
+    if (start < text.size())
+        lines.append(text.mid(start));
+    return lines;
+}
+
+QString ShortNameText(const QByteArray &name)
+{
+    return FromCp932(name);
+}
+
+namespace {
+
+QByteArray CutName(const QString &name, int maxBytes)
+{
+    return ToCp932(name).left(maxBytes);
+}
+
+QString LineError(int lineNumber, const QString &what)
+{
+    return QStringLiteral("教材データの%1行目を読み込めません：%2").arg(lineNumber).arg(what);
+}
+
+void FillSense(TSentenceData &sense, const QStringList &f, const TMessageReporter &report)
+{
+    sense.Id2 = TryStrToInt(f[2]).value_or(0);
+    sense.Part = PartOfSpeechCode(TrimControl(f[4]), report);
+    sense.Meaning = TrimControl(f[5]);
+    sense.Sentence = ToCp932(StripTags(TrimControl(f[9])));
+    sense.Example = TrimControl(f[9]);
+    sense.Translation1 = TrimControl(f[10]);
+    sense.Translation2 = TrimControl(f[11]);
+    sense.Etc1 = TrimControl(f[6]);
+    sense.Etc2 = TrimControl(f[7]);
+    sense.Etc3 = TrimControl(f[8]);
+}
+
+} // namespace
+
+TCourseLoadResult LoadCourse(const QByteArray &cp932Text, const TMessageReporter &report)
+{
+    TCourseLoadResult result;
+    TDataList &data = result.Data;
+    const QStringList lines = SplitCourseLines(FromCp932(cp932Text));
+
+    // The tree starts with one nameless level, so the first named level of
+    // the text lands at index 1.
+    data.resize(1);
+    int levelIndex = 0;
+    int bandIndex = -1;
+    QStringList fields;
+    int lineNumber = 0;
+    for (const QString &line : lines) {
+        ++lineNumber;
+        if (line.isEmpty() || line.startsWith(u';'))
+            continue;
+        SplitFields(line, fields, CourseFieldCount - 1);
+
+        if (fields[0].startsWith(u'#')) {
+            const QString name = TrimControl(fields[0].mid(1, 40));
+            // Only the last level is compared, so a name that returns after
+            // another one opens a new level.
+            if (!data.isEmpty() && name == ShortNameText(data.last().LevelName)) {
+                levelIndex = data.size() - 1;
+            } else {
+                TLevelData level;
+                level.LevelName = CutName(name, LevelNameMaxBytes);
+                data.append(level);
+                levelIndex = data.size() - 1;
+            }
+            TBandData band;
+            band.BandName = CutName(TrimControl(fields[1]), BandNameMaxBytes);
+            data[levelIndex].Item.append(band);
+            bandIndex = data[levelIndex].Item.size() - 1;
+            continue;
+        }
+
+        if (bandIndex < 0) {
+            result.Error = LineError(lineNumber, QStringLiteral("見出し行（#で始まる行）より前に単語の行があります。"));
+            break;
+        }
+        const std::optional<std::int32_t> id = TryStrToInt(fields[1]);
+        if (!id) {
+            result.Error = LineError(lineNumber, QStringLiteral("単語ID「%1」は整数ではありません。").arg(fields[1]));
+            break;
+        }
+        TBandData &band = data[levelIndex].Item[bandIndex];
+        if (band.Item.isEmpty() || band.Item.last().Id != *id) {
+            TBandDataItem word;
+            word.Id = *id;
+            word.Word = ToCp932(TrimControl(fields[3]));
+            band.Item.append(word);
+        }
+        TSentenceData sense;
+        FillSense(sense, fields, report);
+        band.Item.last().Item.append(sense);
+    }
+
+    data.resize(LevelCount);
+    return result;
+}

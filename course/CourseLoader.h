@@ -1,0 +1,55 @@
+#pragma once
+
+#include "CourseData.h"
+#include "MessageReporter.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// Reading the course text: tab-separated lines in code page 932, header
+// lines ("#" + level name, band name) that open bands, and sense lines that
+// add one sense each to the band's words.
+
+inline constexpr int CourseFieldCount = 12;
+
+// Cuts a line at its tabs into the fields 0 to highestIndex. Every one of
+// them is written; the missing ones are empty and whatever follows the tab
+// after the last field is ignored.
+void SplitFields(const QString &line, QStringList &fields, int highestIndex);
+
+// The code 1 to 8 of a part-of-speech name, compared exactly. Any other name
+// reports "品詞エラー：" followed by the name and gives 0.
+std::int32_t PartOfSpeechCode(const QString &name, const TMessageReporter &report);
+
+// Removes leading and trailing characters whose code is 32 or less; other
+// white space such as the ideographic space stays.
+QString TrimControl(const QString &text);
+
+// Reads an optional sign and decimal digits after any leading blanks. Any
+// other character, trailing blanks included, or a value outside 32 bits
+// makes the text not a number.
+std::optional<std::int32_t> TryStrToInt(const QString &text);
+
+// The course text split into lines; CR LF, a lone CR and a lone LF each end
+// a line.
+QStringList SplitCourseLines(const QString &text);
+
+// The result of loading: the tree, and on failure a Japanese message that
+// says which line is at fault. Data always holds exactly eight levels, even
+// after a failure, so that nothing indexes past its end.
+struct TCourseLoadResult {
+    TDataList Data;
+    QString Error;
+    bool Ok() const { return Error.isEmpty(); }
+};
+
+// Builds the tree from the course text in code page 932. Unknown parts of
+// speech are reported through `report` and loading goes on; a word id that
+// is not a number, or a sense line before the first header, stops loading.
+TCourseLoadResult LoadCourse(const QByteArray &cp932Text, const TMessageReporter &report);
+
+// The display text of a stored level or band name.
+QString ShortNameText(const QByteArray &name);

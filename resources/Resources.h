@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+// The bytes of an embedded resource by its name ("LDATA", "SCR00000",
+// "TYPESOUND1" …), or nothing when the program carries no such resource.
+std::optional<QByteArray> LoadResource(const QString &name);
