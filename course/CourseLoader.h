@@ -2,6 +2,7 @@
 
 #include "CourseData.h"
 #include "MessageReporter.h"
+#include "TextUtil.h"
 
 #include <QByteArray>
 #include <QString>
@@ -23,19 +24,6 @@ void SplitFields(const QString &line, QStringList &fields, int highestIndex);
 // The code 1 to 8 of a part-of-speech name, compared exactly. Any other name
 // reports "品詞エラー：" followed by the name and gives 0.
 std::int32_t PartOfSpeechCode(const QString &name, const TMessageReporter &report);
-
-// Removes leading and trailing characters whose code is 32 or less; other
-// white space such as the ideographic space stays.
-QString TrimControl(const QString &text);
-
-// Reads an optional sign and decimal digits after any leading blanks. Any
-// other character, trailing blanks included, or a value outside 32 bits
-// makes the text not a number.
-std::optional<std::int32_t> TryStrToInt(const QString &text);
-
-// The course text split into lines; CR LF, a lone CR and a lone LF each end
-// a line.
-QStringList SplitCourseLines(const QString &text);
 
 // The result of loading: the tree, and on failure a Japanese message that
 // says which line is at fault. Data always holds exactly eight levels, even

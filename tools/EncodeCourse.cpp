@@ -22,7 +22,7 @@ int main(int argc, char **argv)
         std::fprintf(stderr, "EncodeCourse: cannot read %s\n", argv[1]);
         return 1;
     }
-    const QStringList lines = SplitCourseLines(QString::fromUtf8(in.readAll()));
+    const QStringList lines = SplitLines(QString::fromUtf8(in.readAll()));
     QByteArray out;
     int lineNumber = 0;
     for (const QString &line : lines) {

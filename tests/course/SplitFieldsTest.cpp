@@ -81,11 +81,11 @@ TEST(PartOfSpeechCode, MapsTheEightNamesAndReportsAnyOther)
     EXPECT_EQ(reported, (QStringList{QStringLiteral("品詞エラー：名詞 "), QStringLiteral("品詞エラー：間投詞")}));
 }
 
-TEST(SplitCourseLines, EndsLinesAtCrLfLoneCrAndLoneLf)
+TEST(SplitLines, EndsLinesAtCrLfLoneCrAndLoneLf)
 {
-    EXPECT_EQ(SplitCourseLines(QStringLiteral("a\r\nb\rc\nd\r\n")), (QStringList{"a", "b", "c", "d"}));
-    EXPECT_EQ(SplitCourseLines(QStringLiteral("a\n\nb")), (QStringList{"a", "", "b"}));
-    EXPECT_EQ(SplitCourseLines(QStringLiteral("a\r\r\nb")), (QStringList{"a", "", "b"}));
+    EXPECT_EQ(SplitLines(QStringLiteral("a\r\nb\rc\nd\r\n")), (QStringList{"a", "b", "c", "d"}));
+    EXPECT_EQ(SplitLines(QStringLiteral("a\n\nb")), (QStringList{"a", "", "b"}));
+    EXPECT_EQ(SplitLines(QStringLiteral("a\r\r\nb")), (QStringList{"a", "", "b"}));
 }
 
 } // namespace
