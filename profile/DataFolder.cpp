@@ -1,0 +1,74 @@
+#include "DataFolder.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcessEnvironment>
+
+QString DrivePart(const QString &)
+{
+    return QString();
+}
+
+QString StorePath(const QString &dataPath, const QString &localAppData)
+{
+    const QString drive = DrivePart(dataPath);
+    return localAppData + QStringLiteral("/VirtualStore/") + dataPath.mid(drive.size() + 1, 260);
+}
+
+QString DecideDataPath(const QString &exePath, const TDataFolderEnvironment &env)
+{
+    const QString dataPath = exePath;
+    const bool underProgramFiles = !env.ProgramFiles.isEmpty() && dataPath.startsWith(env.ProgramFiles, Qt::CaseSensitive);
+    const auto writable = [&] { return env.CanWrite && env.CanWrite(dataPath); };
+    if (underProgramFiles) {
+        if (env.Modern || !writable())
+            return StorePath(dataPath, env.LocalAppData);
+        return dataPath;
+    }
+    if (dataPath.contains(QStringLiteral("Program Files"), Qt::CaseSensitive) && !writable())
+        return StorePath(dataPath, env.LocalAppData);
+    return dataPath;
+}
+
+namespace {
+
+// The write test creates, closes and removes "check.dat"; a failed removal
+// does not count against the folder.
+bool CanWriteCheckFile(const QString &folder)
+{
+    QFile file(folder + QStringLiteral("check.dat"));
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    file.close();
+    const bool ok = file.error() == QFileDevice::NoError;
+    file.remove();
+    return ok;
+}
+
+} // namespace
+
+TDataFolderEnvironment SystemDataFolderEnvironment()
+{
+    const QProcessEnvironment sys = QProcessEnvironment::systemEnvironment();
+    TDataFolderEnvironment env;
+    env.ProgramFiles = QStringLiteral("/usr");
+    QString dataHome = sys.value(QStringLiteral("XDG_DATA_HOME"));
+    if (dataHome.isEmpty() || !QDir::isAbsolutePath(dataHome))
+        dataHome = QDir::homePath() + QStringLiteral("/.local/share");
+    while (dataHome.size() > 1 && dataHome.endsWith(u'/'))
+        dataHome.chop(1);
+    env.LocalAppData = dataHome;
+    env.Modern = true;
+    env.CanWrite = CanWriteCheckFile;
+    return env;
+}
+
+QString EnsureDataFolders(const QString &dataPath)
+{
+    QDir dir;
+    dir.mkpath(dataPath);
+    const QString score = dataPath + QStringLiteral("Score");
+    if (QDir(score).exists() || dir.mkpath(score))
+        return QString();
+    return QStringLiteral("フォルダを作成できません：%1").arg(QDir::toNativeSeparators(score));
+}
