@@ -84,7 +84,10 @@ QImage Counter()
     PrepareSmooth(painter);
     for (int d = 0; d < 10; ++d) {
         const QRectF cell(270 - 30 * d, 0, 30, 38);
-        DrawLabel(painter, cell.adjusted(0, 1, 0, 0), QString::number(d), LatinFont(30, true),
+        QFont font(QStringLiteral("Liberation Sans"));
+        font.setPixelSize(32);
+        font.setBold(true);
+        DrawLabel(painter, cell.adjusted(0, 1, 0, 0), QString::number(d), font,
                   QColor(0xF4, 0xF8, 0xFF));
     }
     return counter;
