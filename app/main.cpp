@@ -1,38 +1,30 @@
-// Program entry. Until the main window exists it loads the built-in course
-// and says what it holds, so a build can be tried end to end.
+// Program entry: one running copy per user, then the main window.
 
-#include "CourseLoader.h"
-#include "Resources.h"
+#include "Fonts.h"
+#include "Main.h"
+#include "SingleInstance.h"
 
-#include <QCoreApplication>
-
-#include <cstdio>
+#include <QApplication>
+#include <QMessageBox>
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
-    const std::optional<QByteArray> text = LoadResource(QStringLiteral("LDATA"));
-    if (!text) {
-        std::fprintf(stderr, "TypeKo: the course text is missing from the program.\n");
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(TFrmMain::ApplicationTitle);
+
+    TSingleInstance instance(SingleInstanceFolder(), TFrmMain::LockName, TFrmMain::WindowClassName,
+                             TFrmMain::ApplicationTitle);
+    if (instance.Start() != TSingleInstance::TStart::Primary)
+        return 0;
+
+    InstallFontSubstitutions();
+    TFrmMain FrmMain;
+    QObject::connect(&instance, &TSingleInstance::RaiseRequested, &FrmMain, &TFrmMain::RestoreAndRaise);
+    if (const QString error = FrmMain.FormCreate(); !error.isEmpty()) {
+        QMessageBox box(QMessageBox::Critical, TFrmMain::ApplicationTitle, error, QMessageBox::Ok);
+        box.exec();
         return 1;
     }
-    const TCourseLoadResult course = LoadCourse(*text, [](const QString &message) {
-        std::fprintf(stderr, "%s\n", message.toLocal8Bit().constData());
-    });
-    if (!course.Ok()) {
-        std::fprintf(stderr, "%s\n", course.Error.toLocal8Bit().constData());
-        return 1;
-    }
-    int words = 0;
-    int senses = 0;
-    for (const TLevelData &level : course.Data)
-        for (const TBandData &band : level.Item)
-            for (const TBandDataItem &word : band.Item) {
-                ++words;
-                senses += word.Item.size();
-            }
-    std::printf("TypeKo: the course holds %d words with %d senses in %lld levels.\n"
-                "The window comes with the next version.\n",
-                words, senses, static_cast<long long>(course.Data.size()));
-    return 0;
+    FrmMain.show();
+    return app.exec();
 }

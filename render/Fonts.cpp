@@ -30,3 +30,8 @@ QFont PointFont(const QString &face, int points, bool bold)
     // 96 dpi: one point is 4/3 pixels, rounded as the platform rounds.
     return PixelFont(face, (points * 96 + 36) / 72, bold);
 }
+
+void TextOut(QPainter &canvas, int x, int y, const QString &text)
+{
+    canvas.drawText(x, y + canvas.fontMetrics().ascent(), text);
+}

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QFont>
+#include <QPainter>
 #include <QString>
 
 // The program names its faces as the course and the screens were designed
@@ -22,3 +23,7 @@ inline const QString FaceMsUiGothic = QStringLiteral("MS UI Gothic");
 inline const QString FaceMeiryo = QStringLiteral("メイリオ");
 inline const QString FaceArial = QStringLiteral("Arial");
 inline const QString FaceTahoma = QStringLiteral("Tahoma");
+
+// Draws a text with the top of its line at y, the way the screens place
+// their texts (not at its baseline).
+void TextOut(QPainter &canvas, int x, int y, const QString &text);

@@ -16,7 +16,7 @@ packages=(
   # voices generated at build time
   espeak-ng lame
   # end-to-end tests in a real X server
-  xvfb xdotool imagemagick x11-utils
+  xvfb xdotool imagemagick x11-utils libx11-dev python3
 )
 
 missing=()

@@ -1,0 +1,287 @@
+// Start-up, closing and the window's controls.
+
+#include "Main.h"
+
+#include "CourseLoader.h"
+#include "EgImage.h"
+#include "Fonts.h"
+#include "MainFormDescription.h"
+#include "PngImage.h"
+#include "Resources.h"
+#include "Results.h"
+#include "UserFiles.h"
+#include "WindowPlacement.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QDir>
+#include <QLabel>
+#include <QMessageBox>
+#include <QScreen>
+#include <QStyle>
+#include <QThread>
+
+#include <chrono>
+#include <dlfcn.h>
+
+namespace {
+
+const char *const ScreenNames[] = {"SCR00000", "SCR10000", "SCR12000", "SCR13000", "SCR20000", "SCR20001",
+                                   "SCR20002", "SCR20003", "SCR20004", "SCR20005", "SCR88888", "SCR99999"};
+
+void DefaultMessage(const QString &text)
+{
+    QMessageBox box(QMessageBox::Warning, QString(), text, QMessageBox::Ok);
+    box.exec();
+}
+
+bool DefaultAsk(const QString &text)
+{
+    QMessageBox box(QMessageBox::Question, QString(), text, QMessageBox::Yes | QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
+} // namespace
+
+TFrmMain::TFrmMain(TFrmMainEnvironment env, QWidget *parent) : QWidget(parent), Env(std::move(env))
+{
+    if (!Env.Sleep)
+        Env.Sleep = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
+    if (!Env.ShowMessage)
+        Env.ShowMessage = DefaultMessage;
+    if (!Env.Ask)
+        Env.Ask = DefaultAsk;
+
+    setWindowTitle(QStringLiteral("TypeKo"));
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    // The screen picture covers the whole client area, so nothing is erased.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
+    // Keys go to the training even while a Japanese input method is on.
+    setAttribute(Qt::WA_InputMethodEnabled, false);
+    setFocusPolicy(Qt::StrongFocus);
+    setFont(PixelFont(FaceMsPGothic, 12));
+    CreateControls();
+}
+
+TFrmMain::~TFrmMain()
+{
+    // Pictures first, in the order they were loaded; the sound and voice
+    // players come with the audio and are released after them.
+    ScreenImage.clear();
+    NumFont = LargeFont = SmallFont = EnterMark = MissMeter = FlagImage = SVOCMark = SoundMark = CounterImage = QImage();
+    HinshiImage = {};
+}
+
+void TFrmMain::CreateControls()
+{
+    const QHash<QString, std::function<void(TEgImage *)>> handlers = {
+        {QStringLiteral("FormClick"), [this](TEgImage *s) { FormClick(s); }},
+        {QStringLiteral("ImgBtn1Click"), [this](TEgImage *s) { ImgBtn1Click(s); }},
+        {QStringLiteral("ImgBtn2Click"), [this](TEgImage *s) { ImgBtn2Click(s); }},
+        {QStringLiteral("ImgBtn3Click"), [this](TEgImage *s) { ImgBtn3Click(s); }},
+        {QStringLiteral("ImgBtnPrevClick"), [this](TEgImage *s) { ImgBtnPrevClick(s); }},
+        {QStringLiteral("ImgBtnNextClick"), [this](TEgImage *s) { ImgBtnNextClick(s); }},
+        {QStringLiteral("bBackClick"), [this](TEgImage *s) { bBackClick(s); }},
+        {QStringLiteral("bNameSelectClick"), [this](TEgImage *s) { bNameSelectClick(s); }},
+        {QStringLiteral("bSetupClick"), [this](TEgImage *s) { bSetupClick(s); }},
+        {QStringLiteral("bLevel1Click"), [this](TEgImage *s) { bLevel1Click(s); }},
+        {QStringLiteral("bBandAClick"), [this](TEgImage *s) { bBandAClick(s); }},
+        {QStringLiteral("bWordAndSentenceClick"), [this](TEgImage *s) { bWordAndSentenceClick(s); }},
+        {QStringLiteral("bNewWordClick"), [this](TEgImage *s) { bNewWordClick(s); }},
+        {QStringLiteral("bNewWordTypeClick"), [this](TEgImage *s) { bNewWordTypeClick(s); }},
+        {QStringLiteral("bTrainingClick"), [this](TEgImage *s) { bTrainingClick(s); }},
+        {QStringLiteral("imgUserId2Paint"), [this](TEgImage *s) { imgUserId2Paint(s); }},
+        {QStringLiteral("imgLevelName2Paint"), [this](TEgImage *s) { imgLevelName2Paint(s); }},
+        {QStringLiteral("bBandAPaint"), [this](TEgImage *s) { bBandAPaint(s); }},
+        {QStringLiteral("bBandTotalPaint"), [this](TEgImage *s) { bBandTotalPaint(s); }},
+    };
+
+    const TFormDesc &form = MainFormDescription();
+    for (const TControlDesc &desc : form.Controls) {
+        if (desc.Kind == TControlKind::Label) {
+            LblVersion = new QLabel(QString::fromUtf8(desc.Text.Caption), this);
+            LblVersion->setObjectName(QString::fromUtf8(desc.Name));
+            LblVersion->setGeometry(desc.Left, desc.Top, desc.Width, desc.Height);
+            LblVersion->setFont(PixelFont(QString::fromUtf8(desc.Text.Font.Face ? desc.Text.Font.Face : "ＭＳ Ｐゴシック"),
+                                          desc.Text.Font.PixelSize ? desc.Text.Font.PixelSize : 13));
+            LblVersion->setAttribute(Qt::WA_TransparentForMouseEvents);
+            LblVersion->hide();
+            continue;
+        }
+        auto *control = new TEgImage(this);
+        const QString name = QString::fromUtf8(desc.Name);
+        control->setObjectName(name);
+        control->BeginLoading();
+        control->SetBounds(desc.Left, desc.Top, desc.Width, desc.Height);
+        control->SetCursor(desc.Pointer == TPointer::Arrow ? Qt::ArrowCursor : Qt::PointingHandCursor);
+        control->SetTag(desc.Tag);
+        control->SetTransparent(desc.Transparent);
+        control->SetImageIndex(desc.ImageIndex == NoFrame ? 0 : desc.ImageIndex);
+        control->SetMouseDownImageIndex(desc.MouseDownImageIndex);
+        control->SetMouseOverImageIndex(desc.MouseOverImageIndex);
+        if (desc.Picture) {
+            const TPngResult strip = LoadPicture(QString::fromUtf8(desc.Picture));
+            if (strip)
+                control->SetPngImage(strip.Image);
+            else if (ControlError.isEmpty())
+                ControlError = strip.Error;
+        }
+        control->SetNumBitmaps(desc.NumBitmaps > 0 ? desc.NumBitmaps : 1);
+        control->EndLoading();
+        if (desc.OnClick)
+            control->SetOnClick(handlers.value(QString::fromUtf8(desc.OnClick)));
+        if (desc.OnPaint)
+            control->SetOnPaint(handlers.value(QString::fromUtf8(desc.OnPaint)));
+        control->hide();
+        Controls.insert(name, control);
+    }
+
+#define TYPEKO_BIND_CONTROL(name) name = Controls.value(QStringLiteral(#name));
+    TYPEKO_MAIN_IMAGE_CONTROLS(TYPEKO_BIND_CONTROL)
+#undef TYPEKO_BIND_CONTROL
+}
+
+QString TFrmMain::LoadPictures()
+{
+    for (const char *name : ScreenNames) {
+        const TPngResult picture = LoadPicture(QString::fromLatin1(name));
+        if (!picture)
+            return picture.Error;
+        ScreenImage.insert(QString::fromLatin1(name), picture.Image);
+    }
+    struct Shared {
+        QImage *Field;
+        const char *Name;
+    };
+    const Shared shared[] = {{&NumFont, "FONTNUM"},     {&LargeFont, "FONTLARGE"}, {&SmallFont, "FONTSMALL"},
+                             {&EnterMark, "MARKENTER"}, {&MissMeter, "MISSMETER"}, {&FlagImage, "FLAG"},
+                             {&SVOCMark, "SVOC"},       {&SoundMark, "SOUND"},     {&CounterImage, "COUNTER"}};
+    for (const Shared &s : shared) {
+        const TPngResult picture = LoadPicture(QString::fromLatin1(s.Name));
+        if (!picture)
+            return picture.Error;
+        *s.Field = picture.Image;
+    }
+    for (int i = 1; i <= 8; ++i) {
+        const TPngResult picture = LoadPicture(QStringLiteral("HINSHI%1").arg(i));
+        if (!picture)
+            return picture.Error;
+        HinshiImage[i] = picture.Image;
+    }
+    return QString();
+}
+
+QString TFrmMain::FormCreate()
+{
+    if (!ControlError.isEmpty())
+        return ControlError;
+    ModuleHandle = dlopen(nullptr, RTLD_LAZY | RTLD_NOLOAD);
+    ExePath = Env.ExePath.isEmpty() ? QCoreApplication::applicationDirPath() + u'/' : Env.ExePath;
+    DataPath = DecideDataPath(ExePath, Env.DataFolder);
+    // The voice player's remembered file is cleared by the audio start-up.
+
+    CurScreenNo = -1;
+    IdNoShowFlag = false;
+    FLevelNo = -1;
+    bLevel = {bLevel1, bLevel2, bLevel3, bLevel4, bLevel5, bLevel6, bLevel7, bLevel8};
+    FBandNo = -1;
+    bBand = {bBandA, bBandB, bBandC};
+    FPattern = ptWordAndSentence;
+    bPattern = {bWordAndSentence, bWord, bSentence, bWriting};
+    TypeSoundNo = MissSoundNo = DispWordNo = VoiceNo = MeaningNo = GuideNo = -1;
+
+    if (const QString error = EnsureDataFolders(DataPath); !error.isEmpty())
+        return error;
+
+    const TFileRead lastUser = ReadWholeFile(LastUserFilePath(DataPath));
+    if (!lastUser.Error.isEmpty())
+        return lastUser.Error;
+    UserId = ReadLastUser(lastUser.Bytes);
+
+    if (const QString error = LoadPictures(); !error.isEmpty())
+        return error;
+
+    Random.seed(static_cast<std::mt19937::result_type>(std::chrono::steady_clock::now().time_since_epoch().count()));
+
+    const std::optional<QByteArray> course = LoadResource(QStringLiteral("LDATA"));
+    if (!course)
+        return QStringLiteral("教材データ（LDATA）がプログラムに含まれていません。");
+    TCourseLoadResult loaded = LoadCourse(*course, Env.ShowMessage);
+    if (!loaded.Ok())
+        return loaded.Error;
+    Data = std::move(loaded.Data);
+
+    BaseIndex = QList<std::int32_t>(Data.size() * BandsPerLevel, 0);
+    Session = QList<std::int32_t>(Data.size() * BandsPerLevel, 0);
+    LoadScore();
+
+    setFixedSize(800, 600);
+    PlaceWindow();
+    SetScreen(0);
+    // The voice player and the key clicks start here once audio is built in.
+    return QString();
+}
+
+void TFrmMain::PlaceWindow()
+{
+    const QScreen *screen = QGuiApplication::primaryScreen();
+    if (!screen)
+        return;
+    const int caption = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const QSize outer = frameGeometry().size().expandedTo(size());
+    const QPoint place = WindowPlacement(screen->geometry().width(), screen->geometry().height(), outer.width(),
+                                         outer.height(), caption);
+    move(place);
+}
+
+void TFrmMain::RestoreAndRaise()
+{
+    if (isMinimized())
+        showNormal();
+    raise();
+    activateWindow();
+}
+
+void TFrmMain::FinishRunInMemory()
+{
+    if (InputMode == 9 && WordOrSentence == wsWord && CurItemIndex >= 0 && CurItemIndex < CurItem.size())
+        CurItem[CurItemIndex].Judge = JudgeForMisses(MissCount);
+    RecordResults(CurItem, Data, FLevelNo, FBandNo);
+}
+
+bool TFrmMain::FormClose()
+{
+    if (!ScoreSaved) {
+        if (CurScreenNo == 13000)
+            FinishRunInMemory();
+        // A progress file that cannot be written must not be lost silently:
+        // the learner decides whether to end without it.
+        if (!SaveScore() &&
+            !Env.Ask(QStringLiteral("進み具合を保存できませんでした。保存しないで終了しますか？")))
+            return false;
+    }
+    SetScreen(99999);
+    repaint();
+    Env.Sleep(1000);
+    const QString error = SaveWholeFile(LastUserFilePath(DataPath), WriteLastUser(UserId));
+    if (!error.isEmpty())
+        Env.ShowMessage(error);
+    return true;
+}
+
+void TFrmMain::closeEvent(QCloseEvent *event)
+{
+    if (Closing || CurScreenNo == -1) {
+        event->accept();
+        return;
+    }
+    if (!FormClose()) {
+        event->ignore();
+        return;
+    }
+    Closing = true;
+    event->accept();
+}

@@ -1,0 +1,233 @@
+// Screens: switching, the window's paint, navigation buttons and keys.
+
+#include "Main.h"
+
+#include "EgImage.h"
+#include "GlyphText.h"
+#include "ProgressBar.h"
+
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPainter>
+
+namespace {
+
+QString ScreenName(int screenNo)
+{
+    return QStringLiteral("SCR%1").arg(screenNo, 5, 10, QLatin1Char('0'));
+}
+
+} // namespace
+
+void TFrmMain::SetScreen(int ScreenNo)
+{
+    for (TEgImage *control : std::as_const(Controls))
+        if (control->isVisible())
+            control->hide();
+    LblVersion->hide();
+
+    const auto show = [](std::initializer_list<TEgImage *> controls) {
+        for (TEgImage *control : controls)
+            control->show();
+    };
+    switch (ScreenNo) {
+    case 0:
+        show({ImgBtn1, ImgBtn2, ImgBtn3});
+        LblVersion->show();
+        break;
+    case 10000:
+        show({bLevel1, bLevel2, bLevel3, bLevel4, bLevel5, bLevel6, bLevel7, bLevel8, imgUserId2, bNameSelect, bBack2,
+              imgCountHeader1});
+        break;
+    case 12000: {
+        show({imgLevelName2, bBandA});
+        const qsizetype bands = FLevelNo >= 0 && FLevelNo < Data.size() ? Data[FLevelNo].Item.size() : 0;
+        if (bands >= 3) {
+            show({bBandB, bBandC});
+            bBandTotal->SetTop(190);
+        } else if (bands == 2) {
+            show({bBandB});
+            bBandTotal->SetTop(150);
+        } else {
+            bBandTotal->SetTop(110);
+        }
+        show({bBandTotal, imgCountHeader2, imgExPattern, bWordAndSentence, bWord, bSentence, bWriting, bTraining,
+              bNewWord, bNewWordType1, bNewWordType2, bNewWordType3, bNewWordType4, bOnceMore});
+        UpdateWordTypeButtons();
+        show({bBack1});
+        bBack1->SetTop(bBack2->Top());
+        break;
+    }
+    case 13000:
+        show({imgWord, imgIdNo, imgCheck, bSetup, bRewind, bForward, bHint, bNatural, bTrans2, imgCounter, imgMissCount,
+              imgFlag, bBack2});
+        // The voice player forgets its file here once audio is built in.
+        bRewind->SetCursor(Qt::PointingHandCursor);
+        bTrans2->SetCursor(Qt::PointingHandCursor);
+        break;
+    case 20000:
+    case 20001:
+    case 20002:
+    case 20003:
+    case 20004:
+        // The first and last pages show their outward button greyed.
+        ImgBtnPrev->SetImageIndex(ScreenNo == 20000 ? 3 : 0);
+        ImgBtnNext->SetImageIndex(ScreenNo == 20004 ? 3 : 0);
+        show({ImgBtnPrev, ImgBtnNext, bBack1});
+        bBack1->SetTop(bBack2->Top());
+        break;
+    case 20005:
+        show({bBack1});
+        bBack1->SetTop(540);
+        break;
+    case 88888:
+        show({imgLevelName, imgBandName, imgWordAndSentence});
+        break;
+    default:
+        break;
+    }
+    CurScreenNo = ScreenNo;
+    update();
+}
+
+void TFrmMain::paintEvent(QPaintEvent *)
+{
+    QPainter canvas(this);
+    FormPaint(canvas);
+}
+
+void TFrmMain::FormPaint(QPainter &canvas)
+{
+    if (CurScreenNo != -1) {
+        const auto it = ScreenImage.constFind(ScreenName(CurScreenNo));
+        if (it != ScreenImage.constEnd())
+            canvas.drawImage(0, 0, *it);
+    }
+    if (CurScreenNo == 10000)
+        DrawLevelStatistics(canvas);
+}
+
+void TFrmMain::DrawLevelStatistics(QPainter &canvas)
+{
+    // The menu counts the one level the course fills, in its own row and
+    // again in the total row.
+    int total = 0;
+    int known = 0;
+    int unknown = 0;
+    if (Data.size() > 1) {
+        for (const TBandData &band : Data[1].Item) {
+            total += band.Item.size();
+            known += band.KnownCount;
+            unknown += band.UnknownCount;
+        }
+    }
+    for (const int row : {1, static_cast<int>(Data.size())}) {
+        const int top = 38 * row + 173;
+        DrawNumber(canvas, NumFont, 386, clBlack, QString::number(total), top);
+        DrawNumber(canvas, NumFont, 468, clBlack, QString::number(known), top);
+        DrawNumber(canvas, NumFont, 552, clBlack, QString::number(unknown), top);
+        DrawProgressBar(canvas, 573, 38 * row + 169, 38 * row + 192, 150, known, unknown, total);
+    }
+}
+
+void TFrmMain::ImgBtn1Click(TEgImage *)
+{
+    SetScreen(10000);
+}
+
+void TFrmMain::ImgBtn2Click(TEgImage *)
+{
+    SetScreen(20000);
+}
+
+void TFrmMain::ImgBtn3Click(TEgImage *)
+{
+    SetScreen(20005);
+}
+
+void TFrmMain::ImgBtnPrevClick(TEgImage *)
+{
+    if (CurScreenNo >= 20001 && CurScreenNo <= 20004)
+        SetScreen(CurScreenNo - 1);
+}
+
+void TFrmMain::ImgBtnNextClick(TEgImage *)
+{
+    if (CurScreenNo >= 20000 && CurScreenNo <= 20003)
+        SetScreen(CurScreenNo + 1);
+}
+
+void TFrmMain::bBackClick(TEgImage *)
+{
+    // Any voice stops here once audio is built in.
+    if (CurScreenNo == 12000) {
+        SetScreen(10000);
+    } else if (CurScreenNo == 13000) {
+        FinishRunInMemory();
+        SetScreen(12000);
+    } else {
+        SetScreen(0);
+    }
+}
+
+void TFrmMain::bNameSelectClick(TEgImage *)
+{
+    // The user dialog opens here once it exists; the progress is saved first
+    // so that the dialog's files are current.
+    SaveScore();
+}
+
+void TFrmMain::bSetupClick(TEgImage *)
+{
+    // The options dialog opens here once it exists.
+}
+
+void TFrmMain::FormClick(TEgImage *)
+{
+    if (CurScreenNo == 88888)
+        SkipStartScreen = true;
+}
+
+void TFrmMain::mousePressEvent(QMouseEvent *event)
+{
+    PressedOnWindow = event->button() == Qt::LeftButton;
+}
+
+void TFrmMain::mouseReleaseEvent(QMouseEvent *event)
+{
+    // A click on the window itself: pressed and released on it.
+    if (PressedOnWindow && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+        FormClick(nullptr);
+    PressedOnWindow = false;
+}
+
+void TFrmMain::keyPressEvent(QKeyEvent *event)
+{
+    bool consumed = FormKeyDown(event->key(), event->modifiers());
+    if (!consumed && !event->text().isEmpty())
+        consumed = FormKeyPress(event->text().front());
+    if (consumed)
+        event->accept();
+    else
+        QWidget::keyPressEvent(event);
+}
+
+bool TFrmMain::FormKeyDown(int key, Qt::KeyboardModifiers)
+{
+    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
+    if (CurScreenNo == 12000 && enter) {
+        bTrainingClick(bTraining);
+        return true;
+    }
+    if (CurScreenNo == 88888 && enter) {
+        SkipStartScreen = true;
+        return true;
+    }
+    return false;
+}
+
+bool TFrmMain::FormKeyPress(QChar)
+{
+    // Character keys do nothing on the course and start screens.
+    return CurScreenNo == 12000 || CurScreenNo == 88888;
+}

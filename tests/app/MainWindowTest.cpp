@@ -1,0 +1,409 @@
+// The main window on the offscreen platform, driven through its real
+// controls with synthetic mouse and key events.
+
+#include "EgImage.h"
+#include "Fonts.h"
+#include "Main.h"
+#include "ProgressFile.h"
+#include "UserFiles.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class MainWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(Folder.isValid());
+        ExePath = Folder.path() + u'/';
+    }
+
+    // Starts the window as the program does, in the test's own folder.
+    void Start()
+    {
+        TFrmMainEnvironment env;
+        env.ExePath = ExePath;
+        env.DataFolder.ProgramFiles = QStringLiteral("/nonexistent-programs");
+        env.DataFolder.LocalAppData = Folder.path() + QStringLiteral("/store");
+        env.DataFolder.CanWrite = [](const QString &) { return true; };
+        env.Sleep = [this](int ms) { Sleeps.append(ms); };
+        env.ShowMessage = [this](const QString &text) { Messages.append(text); };
+        env.Ask = [this](const QString &text) {
+            Questions.append(text);
+            return AnswerYes;
+        };
+        Window = std::make_unique<TFrmMain>(env);
+        const QString error = Window->FormCreate();
+        ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+        Window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Window.get()));
+    }
+
+    void Click(TEgImage *control)
+    {
+        ASSERT_TRUE(control->isVisible()) << control->objectName().toStdString();
+        const QPoint centre = control->geometry().center();
+        QTest::mouseClick(Window->windowHandle(), Qt::LeftButton, {}, centre);
+    }
+
+    QStringList VisibleControls() const
+    {
+        QStringList names;
+        for (QObject *child : Window->children())
+            if (auto *w = qobject_cast<QWidget *>(child); w && w->isVisible())
+                names.append(w->objectName());
+        names.sort();
+        return names;
+    }
+
+    void WriteFile(const QString &relative, const QByteArray &bytes)
+    {
+        QDir().mkpath(QFileInfo(ExePath + relative).path());
+        QFile file(ExePath + relative);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    }
+
+    QByteArray ReadFile(const QString &relative) const
+    {
+        QFile file(ExePath + relative);
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    QTemporaryDir Folder;
+    QString ExePath;
+    std::unique_ptr<TFrmMain> Window;
+    QList<int> Sleeps;
+    QStringList Messages;
+    QStringList Questions;
+    bool AnswerYes = true;
+};
+
+TEST_F(MainWindow, FirstStartShowsTheTitleForTheDefaultUser)
+{
+    Start();
+    EXPECT_EQ(Window->CurScreenNo, 0);
+    EXPECT_EQ(Window->UserId, QStringLiteral("-----"));
+    EXPECT_EQ(Window->DataPath, ExePath);
+    EXPECT_TRUE(QDir(ExePath + QStringLiteral("Score")).exists());
+    EXPECT_EQ(VisibleControls(), (QStringList{"ImgBtn1", "ImgBtn2", "ImgBtn3", "LblVersion"}));
+    EXPECT_EQ(Window->size(), QSize(800, 600));
+    EXPECT_EQ(Window->windowTitle(), QStringLiteral("TypeKo"));
+    EXPECT_EQ(Window->Data.size(), 8);
+    EXPECT_EQ(Window->LevelNo(), 1);
+    EXPECT_EQ(Window->BandNo(), 0);
+    EXPECT_EQ(Window->LastIndex, -1);
+    EXPECT_EQ(Window->BaseIndex.size(), 24);
+    EXPECT_TRUE(Messages.isEmpty()) << Messages.join(u'\n').toStdString();
+}
+
+TEST_F(MainWindow, StartsWithTheLastUserAndTheirChoices)
+{
+    WriteFile(QStringLiteral("Score.ini"), WriteLastUser(QStringLiteral("たろう")));
+    WriteFile(QStringLiteral("Score/たろう.dat"),
+              "Way=0,Word=0,New=1,Once=0,Level=5,Pattern=4,WordType=3,Set1=1,Set2=1,Set3=1,Set4=1,Set5=2,Set6=3,Set7=0\r\n"
+              "\r\n\r\n\r\n#105,412\r\n");
+    Start();
+    EXPECT_EQ(Window->UserId, QStringLiteral("たろう"));
+    EXPECT_EQ(Window->LevelNo(), 1) << "a stored level never moves the start";
+    EXPECT_EQ(Window->Pattern(), ptWriting);
+    EXPECT_EQ(Window->bWriting->ImageIndex(), 3);
+    EXPECT_EQ(Window->bWordAndSentence->ImageIndex(), 0);
+    EXPECT_EQ(Window->ChosenWordType(), 3);
+    EXPECT_EQ(Window->GuideNo, 3);
+    EXPECT_EQ(Window->MeaningNo, 2);
+    const TBandData &band = Window->Data[1].Item[0];
+    EXPECT_EQ(band.CheckCount, 1);
+    EXPECT_EQ(band.KnownCount, 1);
+    EXPECT_EQ(band.UnknownCount, 1);
+    EXPECT_EQ(Window->bLevel2->ImageIndex(), 2);
+    EXPECT_EQ(Window->bBandA->ImageIndex(), 2);
+}
+
+TEST_F(MainWindow, NavigatesThroughEveryScreenAndBack)
+{
+    Start();
+    Click(Window->ImgBtn1);
+    EXPECT_EQ(Window->CurScreenNo, 10000);
+    EXPECT_EQ(VisibleControls(), (QStringList{"bBack2", "bLevel1", "bLevel2", "bLevel3", "bLevel4", "bLevel5",
+                                              "bLevel6", "bLevel7", "bLevel8", "bNameSelect", "imgCountHeader1",
+                                              "imgUserId2"}));
+    Click(Window->bLevel2);
+    EXPECT_EQ(Window->CurScreenNo, 12000);
+    EXPECT_EQ(Sleeps, QList<int>{300}) << "the chosen level shows for a moment first";
+    Click(Window->bBack1);
+    EXPECT_EQ(Window->CurScreenNo, 10000);
+    Click(Window->bBack2);
+    EXPECT_EQ(Window->CurScreenNo, 0);
+
+    Click(Window->ImgBtn2);
+    EXPECT_EQ(Window->CurScreenNo, 20000);
+    EXPECT_EQ(Window->ImgBtnPrev->ImageIndex(), 3);
+    Click(Window->ImgBtnPrev);
+    EXPECT_EQ(Window->CurScreenNo, 20000) << "the first page has no previous page";
+    for (int page = 20001; page <= 20004; ++page) {
+        Click(Window->ImgBtnNext);
+        EXPECT_EQ(Window->CurScreenNo, page);
+    }
+    EXPECT_EQ(Window->ImgBtnNext->ImageIndex(), 3);
+    EXPECT_EQ(Window->ImgBtnPrev->ImageIndex(), 0);
+    Click(Window->ImgBtnNext);
+    EXPECT_EQ(Window->CurScreenNo, 20004);
+    Click(Window->ImgBtnPrev);
+    EXPECT_EQ(Window->CurScreenNo, 20003);
+    EXPECT_EQ(Window->bBack1->Top(), 523);
+    Click(Window->bBack1);
+    EXPECT_EQ(Window->CurScreenNo, 0) << "back from a guide page returns to the title";
+
+    Click(Window->ImgBtn3);
+    EXPECT_EQ(Window->CurScreenNo, 20005);
+    EXPECT_EQ(Window->bBack1->Top(), 540);
+    EXPECT_EQ(VisibleControls(), QStringList{"bBack1"});
+    Click(Window->bBack1);
+    EXPECT_EQ(Window->CurScreenNo, 0);
+}
+
+TEST_F(MainWindow, ALevelWithoutCourseDataSaysSoAndStaysOnTheMenu)
+{
+    Start();
+    Click(Window->ImgBtn1);
+    Click(Window->bLevel5);
+    EXPECT_EQ(Window->CurScreenNo, 10000);
+    ASSERT_EQ(Messages.size(), 1);
+    EXPECT_TRUE(Messages[0].contains(QStringLiteral("体験版")));
+    EXPECT_EQ(Window->LevelNo(), 1);
+    EXPECT_EQ(Window->bLevel5->ImageIndex(), 0);
+}
+
+TEST_F(MainWindow, BandRowsAndTheTotalRowFollowTheNumberOfBands)
+{
+    Start();
+    struct Case {
+        int bands;
+        int totalTop;
+        bool b, c;
+    };
+    const Case cases[] = {{1, 110, false, false}, {2, 150, true, false}, {3, 190, true, true}};
+    for (const Case &c : cases) {
+        Window->Data[1].Item.resize(c.bands, Window->Data[1].Item[0]);
+        Window->SetScreen(12000);
+        EXPECT_TRUE(Window->bBandA->isVisible());
+        EXPECT_EQ(Window->bBandB->isVisible(), c.b) << c.bands;
+        EXPECT_EQ(Window->bBandC->isVisible(), c.c) << c.bands;
+        EXPECT_EQ(Window->bBandTotal->Top(), c.totalTop) << c.bands;
+    }
+    // A remembered band C is chosen when the level opens again.
+    Click(Window->bBandC);
+    EXPECT_EQ(Window->BandNo(), 2);
+    EXPECT_EQ(Window->bBandC->ImageIndex(), 2);
+    EXPECT_EQ(Window->bBandA->ImageIndex(), 0);
+    Window->SetScreen(10000);
+    Click(Window->bLevel2);
+    EXPECT_EQ(Window->BandNo(), 2);
+}
+
+TEST_F(MainWindow, WritingSwitchesToOnceMoreAndOtherPatternsBack)
+{
+    Start();
+    Click(Window->ImgBtn1);
+    Click(Window->bLevel2);
+    // No run yet: once-more is greyed and writing keeps new words.
+    EXPECT_EQ(Window->bOnceMore->ImageIndex(), 2);
+    Click(Window->bWriting);
+    EXPECT_EQ(Window->Pattern(), ptWriting);
+    EXPECT_EQ(Window->bNewWord->ImageIndex(), 1);
+
+    Window->LastIndex = 1 * 3 + 0;
+    Click(Window->bWord);
+    Window->UpdateWordTypeButtons();
+    EXPECT_EQ(Window->bOnceMore->ImageIndex(), 0) << "the band of the last run offers once-more";
+    Click(Window->bWriting);
+    EXPECT_EQ(Window->bOnceMore->ImageIndex(), 1);
+    EXPECT_EQ(Window->bNewWord->ImageIndex(), 0);
+    Click(Window->bWriting);
+    EXPECT_EQ(Window->bWriting->ImageIndex(), 3) << "the chosen pattern stays chosen";
+    Click(Window->bSentence);
+    EXPECT_EQ(Window->bNewWord->ImageIndex(), 1);
+    EXPECT_EQ(Window->bOnceMore->ImageIndex(), 0);
+
+    // A word type always brings the new-words source back.
+    Click(Window->bOnceMore);
+    EXPECT_EQ(Window->bOnceMore->ImageIndex(), 1);
+    Click(Window->bNewWordType1);
+    EXPECT_EQ(Window->bNewWord->ImageIndex(), 1);
+    EXPECT_EQ(Window->bOnceMore->ImageIndex(), 0);
+    EXPECT_EQ(Window->ChosenWordType(), 0);
+
+    // Another band greys once-more and hands a chosen once-more back.
+    Click(Window->bOnceMore);
+    Window->LastIndex = 5;
+    Window->UpdateWordTypeButtons();
+    EXPECT_EQ(Window->bOnceMore->ImageIndex(), 2);
+    EXPECT_EQ(Window->bNewWord->ImageIndex(), 1);
+}
+
+TEST_F(MainWindow, WordTypesGreyOutFromTheBandsCountsAndHandTheChoiceOn)
+{
+    Start();
+    Click(Window->ImgBtn1);
+    Click(Window->bLevel2);
+    TBandData &band = Window->Data[1].Item[0];
+    // A fresh band: nothing judged or checked.
+    EXPECT_EQ(Window->bNewWordType1->ImageIndex(), 0);
+    EXPECT_EQ(Window->bNewWordType3->ImageIndex(), 3);
+    EXPECT_EQ(Window->bNewWordType4->ImageIndex(), 3);
+    Click(Window->bNewWordType3);
+    EXPECT_EQ(Window->ChosenWordType(), 1) << "an unavailable type cannot be chosen";
+
+    // Every word judged, some unknown, one checked.
+    for (TBandDataItem &w : band.Item)
+        w.Judge = 1;
+    band.Item[0].Judge = 4;
+    band.Item[1].Check = 1;
+    RecountBand(band);
+    Click(Window->bNewWordType1);
+    Window->UpdateWordTypeButtons();
+    EXPECT_EQ(Window->bNewWordType1->ImageIndex(), 3);
+    EXPECT_EQ(Window->ChosenWordType(), 1) << "the choice falls to the words in order";
+    EXPECT_EQ(Window->bNewWordType3->ImageIndex(), 0);
+    EXPECT_EQ(Window->bNewWordType4->ImageIndex(), 0);
+
+    // Type 3 chosen, then no unknown words remain: type 1 is greyed too, so
+    // the choice falls to type 2.
+    Click(Window->bNewWordType3);
+    band.Item[0].Judge = 1;
+    RecountBand(band);
+    Window->UpdateWordTypeButtons();
+    EXPECT_EQ(Window->bNewWordType3->ImageIndex(), 3);
+    EXPECT_EQ(Window->ChosenWordType(), 1);
+
+    // Type 4 chosen while unjudged words exist again: the choice falls to type 1.
+    band.Item[2].Judge = 0;
+    RecountBand(band);
+    Window->UpdateWordTypeButtons();
+    Click(Window->bNewWordType4);
+    band.Item[1].Check = 0;
+    RecountBand(band);
+    Window->UpdateWordTypeButtons();
+    EXPECT_EQ(Window->bNewWordType4->ImageIndex(), 3);
+    EXPECT_EQ(Window->ChosenWordType(), 0);
+}
+
+TEST_F(MainWindow, LevelMenuDrawsTheCountsAndBarsOfTheFilledLevelTwice)
+{
+    Start();
+    TBandData &band = Window->Data[1].Item[0];
+    for (int i = 0; i < 10; ++i)
+        band.Item[i].Judge = 1;
+    for (int i = 10; i < 15; ++i)
+        band.Item[i].Judge = 4;
+    RecountBand(band);
+    Click(Window->ImgBtn1);
+    const QImage shot = Window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QRgb green = qRgb(0, 255, 0);
+    const QRgb red = qRgb(255, 0, 0);
+    // 30 words, 10 known, 5 unknown on a scale of 150: green 50 px, red 25 px.
+    for (const int row : {1, 8}) {
+        const int top = 38 * row + 169;
+        for (const int y : {top, top + 22}) {
+            EXPECT_EQ(shot.pixel(573, y), green) << row;
+            EXPECT_EQ(shot.pixel(622, y), green) << row;
+            EXPECT_EQ(shot.pixel(623, y), red) << row;
+            EXPECT_EQ(shot.pixel(647, y), red) << row;
+            EXPECT_NE(shot.pixel(648, y), red) << row;
+        }
+        EXPECT_NE(shot.pixel(573, top - 1), green) << row;
+        EXPECT_NE(shot.pixel(573, top + 23), green) << row;
+        // Each number cell holds black ink.
+        for (const int right : {386, 468, 552}) {
+            bool ink = false;
+            for (int y = 38 * row + 173; y < 38 * row + 186; ++y)
+                for (int x = right - 10; x < right; ++x)
+                    ink = ink || shot.pixel(x, y) == qRgb(0, 0, 0);
+            EXPECT_TRUE(ink) << row << " " << right;
+        }
+    }
+}
+
+TEST_F(MainWindow, ClosingSavesShowsTheGoodbyeAndRemembersTheUser)
+{
+    Start();
+    Window->Data[1].Item[0].Item[0].Judge = 4;
+    Window->close();
+    EXPECT_EQ(Window->CurScreenNo, 99999);
+    EXPECT_EQ(Sleeps, QList<int>{1000});
+    EXPECT_TRUE(Window->ScoreSaved);
+    const QByteArray progress = ReadFile(QStringLiteral("Score/-----.dat"));
+    EXPECT_TRUE(progress.startsWith("Way=0,Word=0,New=1,Once=0,Level=2,Pattern=1,WordType=1,"));
+    EXPECT_TRUE(progress.contains("\r\n400,000,"));
+    EXPECT_EQ(progress.count("\r\n"), 28);
+    EXPECT_EQ(ReadFile(QStringLiteral("Score.ini")), QByteArray("-----.dat\r\n"));
+    EXPECT_TRUE(VisibleControls().isEmpty());
+}
+
+TEST_F(MainWindow, ClosingRightAfterASaveSkipsSaving)
+{
+    Start();
+    ASSERT_TRUE(Window->SaveScore());
+    QFile::remove(ExePath + QStringLiteral("Score/-----.dat"));
+    Window->close();
+    EXPECT_FALSE(QFile::exists(ExePath + QStringLiteral("Score/-----.dat")));
+    EXPECT_EQ(ReadFile(QStringLiteral("Score.ini")), QByteArray("-----.dat\r\n"));
+}
+
+TEST_F(MainWindow, AFailedSaveAsksBeforeClosingWithoutIt)
+{
+    Start();
+    // A folder where the progress file should be makes the save fail.
+    QDir().mkpath(ExePath + QStringLiteral("Score/-----.dat"));
+    AnswerYes = false;
+    EXPECT_FALSE(Window->close());
+    EXPECT_EQ(Questions.size(), 1);
+    ASSERT_EQ(Messages.size(), 1);
+    EXPECT_TRUE(Messages[0].startsWith(QStringLiteral("ファイルを保存できません")));
+    EXPECT_FALSE(Window->ScoreSaved);
+    EXPECT_EQ(Window->CurScreenNo, 0);
+
+    AnswerYes = true;
+    EXPECT_TRUE(Window->close());
+    EXPECT_EQ(Window->CurScreenNo, 99999);
+}
+
+TEST_F(MainWindow, AnUnsafeNameInTheLastUserFileBecomesTheDefaultUser)
+{
+    WriteFile(QStringLiteral("Score.ini"), "../../outside.dat\r\n");
+    Start();
+    EXPECT_EQ(Window->UserId, QStringLiteral("-----"));
+    Window->close();
+    EXPECT_FALSE(QFile::exists(Folder.path() + QStringLiteral("/../outside.dat")));
+}
+
+TEST_F(MainWindow, NameSelectSavesTheProgress)
+{
+    Start();
+    Click(Window->ImgBtn1);
+    Click(Window->bNameSelect);
+    EXPECT_TRUE(Window->ScoreSaved);
+    EXPECT_FALSE(ReadFile(QStringLiteral("Score/-----.dat")).isEmpty());
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    InstallFontSubstitutions();
+    ::testing::InitGoogleTest(&argc, argv);
+    return RUN_ALL_TESTS();
+}

@@ -1,0 +1,299 @@
+#!/usr/bin/env python3
+"""End-to-end tests of the real program in a real X server (Xvfb), driven by
+real pointer and key events from xdotool, with screenshots read back.
+
+Usage: e2e.py BUILD_DIR CLOSE_WINDOW_TOOL
+Prints a line per check and ends with 'N passed, N failed'."""
+
+import os
+import shutil
+import subprocess
+import sys
+import tempfile
+import time
+import zlib
+import struct
+
+BUILD = os.path.abspath(sys.argv[1])
+CLOSE_TOOL = os.path.abspath(sys.argv[2])
+ARTWORK = os.path.join(BUILD, "artwork")
+
+passed = 0
+failed = 0
+
+
+def check(condition, what):
+    global passed, failed
+    if condition:
+        passed += 1
+        print("ok    " + what)
+    else:
+        failed += 1
+        print("FAIL  " + what)
+
+
+def run(args, env, **kw):
+    return subprocess.run(args, env=env, capture_output=True, text=True, **kw)
+
+
+class Png:
+    """Just enough of a PNG reader for 8-bit RGB/RGBA pictures without
+    interlace, the kind ImageMagick writes and our generator writes."""
+
+    def __init__(self, path):
+        with open(path, "rb") as f:
+            data = f.read()
+        assert data[:8] == b"\x89PNG\r\n\x1a\n", path
+        pos = 8
+        idat = b""
+        while pos < len(data):
+            length, kind = struct.unpack(">I4s", data[pos:pos + 8])
+            body = data[pos + 8:pos + 8 + length]
+            if kind == b"IHDR":
+                self.width, self.height, depth, colour, _, _, interlace = struct.unpack(">IIBBBBB", body)
+                assert depth == 8 and interlace == 0 and colour in (2, 6), (path, depth, colour)
+                self.channels = 3 if colour == 2 else 4
+            elif kind == b"IDAT":
+                idat += body
+            pos += 12 + length
+        raw = zlib.decompress(idat)
+        stride = self.width * self.channels
+        rows = []
+        prev = bytearray(stride)
+        i = 0
+        for _ in range(self.height):
+            ftype = raw[i]
+            line = bytearray(raw[i + 1:i + 1 + stride])
+            i += 1 + stride
+            bpp = self.channels
+            for x in range(stride):
+                a = line[x - bpp] if x >= bpp else 0
+                b = prev[x]
+                c = prev[x - bpp] if x >= bpp else 0
+                if ftype == 1:
+                    line[x] = (line[x] + a) & 255
+                elif ftype == 2:
+                    line[x] = (line[x] + b) & 255
+                elif ftype == 3:
+                    line[x] = (line[x] + (a + b) // 2) & 255
+                elif ftype == 4:
+                    p = a + b - c
+                    pa, pb, pc = abs(p - a), abs(p - b), abs(p - c)
+                    pred = a if pa <= pb and pa <= pc else (b if pb <= pc else c)
+                    line[x] = (line[x] + pred) & 255
+            rows.append(bytes(line))
+            prev = line
+        self.rows = rows
+
+    def pixel(self, x, y):
+        o = x * self.channels
+        r = self.rows[y]
+        return (r[o], r[o + 1], r[o + 2])
+
+
+class Session:
+    """One X server and the program copied into a folder of its own, so its
+    data lands beside it and nothing touches the build tree."""
+
+    def __init__(self):
+        self.dir = tempfile.mkdtemp(prefix="typeko-e2e-")
+        self.runtime = os.path.join(self.dir, "runtime")
+        os.makedirs(self.runtime, mode=0o700)
+        self.app_dir = os.path.join(self.dir, "app")
+        os.makedirs(self.app_dir)
+        shutil.copy2(os.path.join(BUILD, "typeko"), self.app_dir)
+        read_fd, write_fd = os.pipe()
+        self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1024x768x24", "-nolisten",
+                                      "tcp"], pass_fds=[write_fd], stderr=subprocess.DEVNULL)
+        os.close(write_fd)
+        number = b""
+        while not number.endswith(b"\n"):
+            chunk = os.read(read_fd, 16)
+            if not chunk:
+                break
+            number += chunk
+        os.close(read_fd)
+        self.env = dict(os.environ)
+        self.env.update({"DISPLAY": ":" + number.decode().strip(), "XDG_RUNTIME_DIR": self.runtime,
+                         "QT_QPA_PLATFORM": "xcb", "SDL_AUDIODRIVER": "dummy", "HOME": self.dir,
+                         "XDG_DATA_HOME": os.path.join(self.dir, "share")})
+        self.env.pop("WAYLAND_DISPLAY", None)
+        self.procs = []
+
+    def start(self):
+        proc = subprocess.Popen([os.path.join(self.app_dir, "typeko")], env=self.env, cwd=self.dir,
+                                stdout=subprocess.PIPE, stderr=subprocess.PIPE)
+        self.procs.append(proc)
+        return proc
+
+    def windows(self):
+        out = run(["xdotool", "search", "--onlyvisible", "--name", "^TypeKo$"], self.env).stdout.split()
+        return [int(w) for w in out]
+
+    def wait_window(self, timeout=20):
+        end = time.time() + timeout
+        while time.time() < end:
+            w = self.windows()
+            if w:
+                time.sleep(0.5)
+                return w[0]
+            time.sleep(0.1)
+        return None
+
+    def geometry(self, window):
+        out = run(["xdotool", "getwindowgeometry", "--shell", str(window)], self.env).stdout
+        values = dict(line.split("=") for line in out.split())
+        return int(values["X"]), int(values["Y"])
+
+    def click(self, window, x, y):
+        wx, wy = self.geometry(window)
+        run(["xdotool", "mousemove", "--sync", str(wx + x), str(wy + y)], self.env)
+        time.sleep(0.1)
+        run(["xdotool", "click", "1"], self.env)
+        time.sleep(0.4)
+
+    def key(self, window, name):
+        run(["xdotool", "key", "--window", str(window), name], self.env)
+        time.sleep(0.3)
+
+    def shot(self, window, name):
+        path = os.path.join(self.dir, name + ".png")
+        run(["import", "-window", str(window), "-depth", "8", "-define", "png:color-type=2", path], self.env)
+        keep = os.environ.get("TYPEKO_E2E_SHOTS")
+        if keep:
+            os.makedirs(keep, exist_ok=True)
+            shutil.copy2(path, keep)
+        return Png(path)
+
+    def toplevels(self):
+        """Top-level windows from bottom to top of the stacking order
+        (xwininfo lists the top-most first)."""
+        out = run(["xwininfo", "-root", "-children"], self.env).stdout
+        ids = []
+        for line in out.splitlines():
+            line = line.strip()
+            if line.startswith("0x"):
+                ids.append(int(line.split()[0], 16))
+        return list(reversed(ids))
+
+    def stacking_index(self, window):
+        return self.toplevels().index(window)
+
+    def stacking_index_of_other(self, window):
+        """The highest stacking place of a mapped window that is not ours."""
+        ids = [w for w in self.toplevels() if w != window and self.is_viewable(w)]
+        return max(self.toplevels().index(w) for w in ids) if ids else -1
+
+    def is_viewable(self, window):
+        return "IsViewable" in run(["xwininfo", "-id", str(window)], self.env).stdout
+
+    def close(self, window):
+        run([CLOSE_TOOL, str(window)], self.env)
+
+    def finish(self):
+        for proc in self.procs:
+            if proc.poll() is None:
+                proc.kill()
+                proc.wait()
+        self.xvfb.kill()
+        self.xvfb.wait()
+        shutil.rmtree(self.dir, ignore_errors=True)
+
+
+def same_as_artwork(shot, picture_name, points):
+    art = Png(os.path.join(ARTWORK, picture_name + ".png"))
+    return all(shot.pixel(x, y) == art.pixel(x, y) for x, y in points)
+
+
+# Points of each background that no button covers.
+BACKGROUND_POINTS = [(5, 5), (795, 5), (400, 30), (700, 560), (150, 150)]
+
+
+def test_start_navigate_close(s):
+    s.start()
+    window = s.wait_window()
+    check(window is not None, "the main window appears")
+    if window is None:
+        return
+    shot = s.shot(window, "title")
+    check((shot.width, shot.height) == (800, 600), "the window's client area is 800 x 600")
+    check(same_as_artwork(shot, "SCR00000", BACKGROUND_POINTS), "the title screen shows its picture")
+
+    s.click(window, 302 + 96, 249 + 20)
+    shot = s.shot(window, "level-menu")
+    check(same_as_artwork(shot, "SCR10000", [(5, 5), (795, 5), (700, 560)]), "the title button opens the level menu")
+
+    s.click(window, 59 + 122, 200 + 19)
+    time.sleep(0.5)
+    shot = s.shot(window, "course")
+    check(same_as_artwork(shot, "SCR12000", [(5, 590), (795, 590), (795, 300)]), "level 2 opens its course screen")
+
+    s.click(window, 21 + 35, 523 + 26)
+    shot = s.shot(window, "level-menu-again")
+    check(same_as_artwork(shot, "SCR10000", [(5, 5), (795, 5)]), "back returns to the level menu")
+
+    s.close(window)
+    time.sleep(0.4)
+    shot = s.shot(window, "closing")
+    check(same_as_artwork(shot, "SCR99999", BACKGROUND_POINTS), "closing shows the goodbye picture")
+    proc = s.procs[-1]
+    try:
+        code = proc.wait(timeout=10)
+    except subprocess.TimeoutExpired:
+        code = None
+    check(code == 0, "the program ends with exit code 0 after closing")
+    score = os.path.join(s.app_dir, "Score")
+    progress = os.path.join(score, "-----.dat")
+    check(os.path.isfile(progress), "the progress file is written beside the program")
+    if os.path.isfile(progress):
+        with open(progress, "rb") as f:
+            text = f.read()
+        check(text.startswith(b"Way=0,Word=0,New=1,Once=0,Level=2,") and text.endswith(b"[END]\r\n"),
+              "the progress file holds the settings line and ends with [END]")
+    ini = os.path.join(s.app_dir, "Score.ini")
+    check(os.path.isfile(ini) and open(ini, "rb").read() == b"-----.dat\r\n", "Score.ini names the user")
+
+
+def test_second_start(s):
+    first = s.start()
+    window = s.wait_window()
+    check(window is not None, "the first copy shows its window")
+    if window is None:
+        return
+    before = sorted(os.listdir(s.app_dir))
+    # Another window is put over ours; a raise must bring ours back on top.
+    cover = subprocess.Popen(["xmessage", "-geometry", "1000x740+0+0", "cover"], env=s.env,
+                             stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+    s.procs.append(cover)
+    time.sleep(1.0)
+    check(s.stacking_index(window) < s.stacking_index_of_other(window), "another window covers the first copy")
+    second = s.start()
+    try:
+        code = second.wait(timeout=10)
+    except subprocess.TimeoutExpired:
+        code = None
+    check(code == 0, "a second start ends with exit code 0")
+    time.sleep(0.5)
+    check(len(s.windows()) == 1, "a second start shows no window of its own")
+    check(sorted(os.listdir(s.app_dir)) == before, "a second start writes nothing")
+    check(s.stacking_index(window) > s.stacking_index_of_other(window), "the first copy raises its window on top")
+    check(first.poll() is None, "the first copy keeps running")
+    s.close(window)
+    first.wait(timeout=10)
+
+
+def main():
+    for test in (test_start_navigate_close, test_second_start):
+        s = Session()
+        try:
+            test(s)
+        except Exception as error:  # a crash of the harness is a failure, not a pass
+            check(False, "%s raised %r" % (test.__name__, error))
+        finally:
+            s.finish()
+    print("%d passed, %d failed" % (passed, failed))
+    return 1 if failed or not passed else 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
