@@ -194,6 +194,53 @@ QImage Mockup(const TFormDesc &form, int screen)
     return image;
 }
 
+// The training screen in the sentence stage: a completed sentence with its
+// element bands, composed from the small glyph strip at the pitch of 14.
+QImage SentenceMockup()
+{
+    QImage image = Mockup(MainFormDescription(), 13000);
+    QPainter p(&image);
+    p.fillRect(QRect(0, 13, 600, 100), Qt::white);
+    p.fillRect(QRect(0, 150, 800, 45), Qt::white);
+    p.fillRect(QRect(0, 198, 800, 124), Qt::white);
+    p.fillRect(QRect(8, 116, 780, 16), Qt::white);
+    const QImage small = Picture("FONTSMALL");
+    const QString rows = QStringLiteral("abcdefghijklmnopqrstuvwxyz,.'?\"ABCDEFGHIJKLMNOPQRSTUVWXYZ1234567890!:- ");
+    const struct { const char *Text; QColor Colour; } chunks[] = {
+        {"I ", QColor(0, 153, 255)}, {"received ", QColor(255, 0, 0)}, {"a present ", QColor(0, 238, 0)},
+        {"from my aunt.", QColor(192, 192, 192)}};
+    QString sentence;
+    for (const auto &c : chunks)
+        sentence += QString::fromLatin1(c.Text);
+    const int x0 = 10 + (780 - 14 * int(sentence.size())) / 2, top = 198;
+    int start = 0;
+    for (const auto &c : chunks) {
+        const int count = int(qstrlen(c.Text));
+        p.fillRect(QRect(x0 + 14 * start, top, 14 * (start + count) - 6 - 14 * start, 32), c.Colour);
+        start += count;
+    }
+    p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+    for (int i = 0; i < sentence.size(); ++i) {
+        const int row = int(rows.indexOf(sentence[i]));
+        p.drawImage(QPoint(x0 + 14 * i, top + 4), small, QRect(0, (row < 0 ? 71 : row) * 27, 21, 27));
+    }
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    // A second line as it looks while typing: black typed, squares still hidden.
+    const QString typing = QStringLiteral("She has two cats.");
+    for (int i = 0; i < typing.size(); ++i) {
+        const int row = i < 7 ? int(rows.indexOf(typing[i])) : (typing[i] == QLatin1Char(' ') ? 70 : 71);
+        p.setCompositionMode(QPainter::RasterOp_SourceAndDestination);
+        p.drawImage(QPoint(x0 + 14 * i, top + 64), small, QRect(i < 7 ? 0 : 21, row * 27, 21, 27));
+    }
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    p.fillRect(QRect(x0 + 14 * 7 + 7, top + 97, 7, 3), QColor(255, 0, 153));
+    p.drawImage(QRect(x0 + 4 + 100, top + 64 + 27 + 12, 54, 15), Picture("SVOC"), QRect(211, 15, 54, 15));
+    p.setFont(Face("IPAPGothic", 16, false));
+    p.setPen(Qt::black);
+    p.drawText(QRect(0, 330, 800, 50), Qt::AlignCenter, QStringLiteral("私は　プレゼントを　受け取った　おばから"));
+    return image;
+}
+
 } // namespace
 
 int main(int argc, char **argv)
@@ -205,6 +252,8 @@ int main(int argc, char **argv)
     for (int screen : {0, 10000, 12000, 13000, 88888, 20000, 20002, 20003, 20005, 99999})
         if (!Mockup(MainFormDescription(), screen).save(folder.filePath(QStringLiteral("mockup-%1.png").arg(screen))))
             return 1;
+    if (!SentenceMockup().save(folder.filePath(QStringLiteral("mockup-13000-sentence.png"))))
+        return 1;
     for (int screen : {11000, 11001, 11002, 12100})
         if (!Mockup(SubFormDescription(), screen).save(folder.filePath(QStringLiteral("mockup-%1.png").arg(screen))))
             return 1;
