@@ -11,6 +11,8 @@
 
 namespace {
 
+constexpr png_uint_32 MaxSide = 16384;
+
 // Everything the libpng callbacks and the decoding step share. It is plain
 // data, because libpng reports errors by longjmp, which must not skip any
 // destructor.
@@ -72,6 +74,9 @@ bool DecodeInto(TDecodeState *state)
     }
 
     png_set_read_fn(png, state, ReadFromMemory);
+    // Far above any picture of the program, far below what a damaged header
+    // could make us allocate.
+    png_set_user_limits(png, MaxSide, MaxSide);
     // libpng passes some damage with a mere warning (a wrong zlib checksum,
     // surplus image data, a broken ancillary chunk); the program's own
     // pictures have none of it, so any of it means a damaged picture.

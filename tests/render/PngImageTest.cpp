@@ -217,6 +217,20 @@ TEST(PngImage, UndamagedDamageFixturesDecode)
     EXPECT_TRUE(DecodePng(DamageFixture(SmallChunks)));
 }
 
+// A damaged header could otherwise make the decoder allocate gigabytes
+// before it notices the data is missing; no picture of the program comes
+// near the limit.
+TEST(PngImage, RefusesPicturesWiderOrTallerThan16384Pixels)
+{
+    for (int side : {16384, 16385}) {
+        for (bool wide : {false, true}) {
+            TPngFixture f{wide ? side : 1, wide ? 1 : side, PNG_COLOR_TYPE_GRAY, 8};
+            f.Samples.assign(size_t(side), 0);
+            EXPECT_EQ(bool(DecodePng(WritePng(f))), side <= 16384) << side << (wide ? " wide" : " tall");
+        }
+    }
+}
+
 TEST(LoadPicture, NamesAResourceThatIsMissing)
 {
     const TPngResult result = LoadPicture(QStringLiteral("NOSUCHPICTURE"));
