@@ -37,6 +37,10 @@ int FrameOn(const TControlDesc &c, int screen)
         return 2;
     if (screen == 12000 && name == u"bWordAndSentence")
         return 3;
+    // The options as a new user finds them, with the label guide chosen.
+    if (screen == 12100 && (name == u"bTypeSound1" || name == u"bMissSound1" || name == u"bDispWord1"
+                            || name == u"bVoice1" || name == u"bMeaning1" || name == u"bGuide3"))
+        return 2;
     return c.ImageIndex;
 }
 
