@@ -1,8 +1,5 @@
 #include "ArtworkPixels.h"
 
-#include "MainFormDescription.h"
-#include "SubFormDescription.h"
-
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -62,20 +59,6 @@ TEST(EmbeddedPictures, EachDecodesAtItsSizeWithAlphaOnlyWhereItHasTransparency)
         EXPECT_EQ(image.size(), QSize(expected.FrameWidth * expected.Frames, expected.Height));
         EXPECT_EQ(image.hasAlphaChannel(), expected.Alpha);
     }
-}
-
-// The strips of both windows are looked up by their controls' names; each
-// control shows one frame at its own width.
-TEST(EmbeddedPictures, EveryControlStripHoldsWholeFramesOfTheControlsWidth)
-{
-    for (const TFormDesc *form : {&MainFormDescription(), &SubFormDescription()})
-        for (const TControlDesc &control : form->Controls) {
-            if (control.Picture == nullptr)
-                continue;
-            SCOPED_TRACE(control.Name);
-            const QImage strip = LoadEmbedded(QString::fromUtf8(control.Picture));
-            EXPECT_EQ(strip.width(), control.Width * control.NumBitmaps);
-        }
 }
 
 // Frames of one button must be told apart at a glance, so no two frames of

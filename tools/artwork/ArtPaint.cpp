@@ -98,6 +98,8 @@ double DrawParagraph(QPainter &painter, const QRectF &rect, const QString &text,
         }
         layout.endLayout();
         layout.draw(&painter, QPointF(rect.left(), rect.top() + (lineHeight - font.pixelSize()) / 2));
+        // A little air between paragraphs keeps points apart.
+        y += lineHeight * 0.35;
     }
     painter.restore();
     return y - rect.top();

@@ -47,8 +47,8 @@ QImage Title()
     for (const auto &c : captions)
         DrawLabel(p, QRectF(40, c.Top, 250, 40), QString::fromUtf8(c.Text), JpFont(13), Palette::Muted,
                   Qt::AlignVCenter | Qt::AlignRight);
-    p.fillRect(QRect(0, 560, 800, 40), QColor(0xE6, 0xEC, 0xF4));
-    DrawLabel(p, QRectF(200, 560, 580, 40), QStringLiteral("英単語のつづり・例文・英作文をタイピングで練習"), JpFont(12),
+    p.fillRect(QRect(220, 566, 560, 1), Palette::PanelLine);
+    DrawLabel(p, QRectF(200, 566, 580, 34), QStringLiteral("英単語のつづり・例文・英作文をタイピングで練習"), JpFont(12),
               Palette::Muted, Qt::AlignVCenter | Qt::AlignRight);
     return image;
 }
@@ -60,7 +60,7 @@ QImage LevelMenu()
     PrepareSmooth(p);
     Header(p, 60, QStringLiteral("レベルを選んでください"));
     DrawLabel(p, QRectF(300, 82, 100, 22), QStringLiteral("名前:"), JpFont(15, true), Palette::Ink, Qt::AlignVCenter | Qt::AlignRight);
-    FillRounded(p, QRectF(404, 81, 172, 25), Qt::white, QColor(0x9A, 0xA6, 0xB4), 4);
+    FillRounded(p, QRectF(404, 81, 170, 25), Qt::white, QColor(0x9A, 0xA6, 0xB4), 4);
     DrawLabel(p, QRectF(573, 128, 150, 31), QStringLiteral("進みぐあい"), JpFont(12, true), Palette::Navy,
               Qt::AlignVCenter | Qt::AlignLeft);
     // Row guides: alternate stripes across the number columns and bars.
@@ -98,7 +98,7 @@ QImage Course()
     DrawLabel(p, QRectF(50, 66, 140, 36), QStringLiteral("① バンド"), JpFont(16, true), Palette::Navy, Qt::AlignVCenter | Qt::AlignLeft);
     DrawLabel(p, QRectF(50, 100, 140, 40), QStringLiteral("単語のまとまりを\n選びます"), JpFont(11), Palette::Muted,
               Qt::AlignTop | Qt::AlignLeft);
-    DrawLabel(p, QRectF(41, 254, 300, 28), QStringLiteral("② 練習パターンを選ぶ"), JpFont(16, true), Palette::Navy,
+    DrawLabel(p, QRectF(41, 254, 300, 28), QStringLiteral("② 練習のしかたを選ぶ"), JpFont(16, true), Palette::Navy,
               Qt::AlignVCenter | Qt::AlignLeft);
     DrawLabel(p, QRectF(404, 254, 338, 28), QStringLiteral("③ 単語を選んでスタート"), JpFont(16, true), Palette::Navy,
               Qt::AlignVCenter | Qt::AlignLeft);
@@ -113,7 +113,7 @@ QImage Course()
         DrawLabel(p, QRectF(614, n.Top, 124, 20), QString::fromUtf8(n.Text), JpFont(11), Palette::Muted, Qt::AlignVCenter | Qt::AlignLeft);
     DrawLabel(p, QRectF(658, 467, 82, 20), QStringLiteral("印を付けた単語"), JpFont(10), Palette::Muted, Qt::AlignVCenter | Qt::AlignLeft);
     DrawLabel(p, QRectF(662, 496, 78, 28), QStringLiteral("前回と同じ"), JpFont(11), Palette::Muted, Qt::AlignVCenter | Qt::AlignLeft);
-    DrawLabel(p, QRectF(110, 540, 660, 30), QStringLiteral("1回の練習は最大10語です。Enterキーでもトレーニングを始められます。"),
+    DrawLabel(p, QRectF(110, 540, 660, 30), QStringLiteral("1回のトレーニングで練習するのは最大10語です。"),
               JpFont(12), Palette::Muted, Qt::AlignVCenter | Qt::AlignLeft);
     return image;
 }
@@ -163,7 +163,7 @@ QImage StartScreen()
     DrawLabel(p, QRectF(0, 292, 800, 50), QStringLiteral("準備はいいですか？"), JpFont(20, true), Palette::Navy);
     FillRounded(p, QRectF(250, 470, 300, 50), Palette::Accent, QColor(), 25);
     DrawLabel(p, QRectF(250, 470, 300, 50), QStringLiteral("Enterキーでスタート"), JpFont(20, true), Qt::white);
-    DrawLabel(p, QRectF(0, 528, 800, 30), QStringLiteral("3秒たつと自動で始まります"), JpFont(13), Palette::Muted);
+    DrawLabel(p, QRectF(0, 528, 800, 30), QStringLiteral("画面をクリックしても始まります"), JpFont(13), Palette::Muted);
     return image;
 }
 

@@ -71,10 +71,8 @@ QImage BandStrip(const QString &letter)
         const QRectF badge = QRectF(cell.left() + 8, cell.top() + 5, 38, 26).translated(shift);
         FillRounded(p, badge, frame == F::Chosen ? Palette::Chosen : Palette::Sky, QColor(), 5);
         DrawLabel(p, badge, letter, LatinFont(18, true), frame == F::Chosen ? QColor(Qt::white) : Palette::Navy);
-        DrawLabel(p, QRectF(cell.left() + 54, cell.top(), 60, 36).translated(shift), QStringLiteral("バンド"), JpFont(12),
-                  Palette::Muted, Qt::AlignVCenter | Qt::AlignLeft);
         if (frame == F::Chosen)
-            DrawCheckMark(p, QPointF(cell.left() + 140, cell.top() + 18), 18, Palette::Chosen, 3.2);
+            DrawCheckMark(p, QPointF(cell.left() + 66, cell.top() + 18), 18, Palette::Chosen, 3.2);
         static const int rights[4] = {216, 274, 332, 386};
         DrawNumberCells(p, cell, rights, 12);
         // The empty track of the progress bar; the program fills x 402-524.

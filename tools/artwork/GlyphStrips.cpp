@@ -111,7 +111,7 @@ QImage SmallGlyphMask(QChar c)
         return CoverageOf(cell, QPainterPath(), QRectF());
     const QFont font(QStringLiteral("Liberation Sans"), -1);
     QFont sized = font;
-    sized.setPixelSize(18);
+    sized.setPixelSize(21);
     const QPainterPath outline = TextPath(QString(c), sized);
     const QRectF bounds = outline.boundingRect();
     const double maxInk = 13.0;

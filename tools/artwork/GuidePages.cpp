@@ -10,7 +10,7 @@ namespace {
 
 const QFont &Body()
 {
-    static const QFont font = JpFont(14);
+    static const QFont font = JpFont(15);
     return font;
 }
 
@@ -64,7 +64,8 @@ void Step(QPainter &p, const QRectF &box, int n, const QString &text, bool last)
     p.setBrush(Palette::Navy);
     p.drawEllipse(QRectF(box.left(), box.top() + 4, 26, 26));
     DrawLabel(p, QRectF(box.left(), box.top() + 4, 26, 26), QString::number(n), LatinFont(13, true), Qt::white);
-    DrawLabel(p, box.adjusted(36, 0, 0, 0), text, Body(), Palette::Ink, Qt::AlignVCenter | Qt::AlignLeft);
+    DrawLabel(p, QRectF(box.left() + 36, box.top() - 6, box.width() - 36, 46), text, Body(), Palette::Ink,
+              Qt::AlignVCenter | Qt::AlignLeft);
     if (!last)
         p.fillRect(QRectF(box.left() + 12, box.top() + 32, 2, box.height() - 30), Palette::PanelLine);
 }
@@ -74,8 +75,8 @@ QImage Page1()
     return GuidePage(1, QStringLiteral("このソフトでできること"), [](QPainter &p) {
         Card(p, QRectF(24, 76, 360, 300), QStringLiteral("打ちながら覚える英語"),
              QStringLiteral("英単語のつづり、例文、英作文を、キーボードで打ちながら練習します。\n"
-                            "単語には日本語の意味と品詞、例文には日本語訳が付きます。打ち終えた例文は、"
-                            "主語・動詞などの文の要素が色で示され、英文の組み立てがわかります。\n"
+                            "単語には日本語の意味と品詞、例文には日本語訳が付きます。\n"
+                            "打ち終えた例文は、主語・動詞などの文の要素が色で示されるので、英文の組み立てもわかります。\n"
                             "結果は名前ごとに記録され、覚えた単語・覚えていない単語がひと目でわかります。"));
         FillRounded(p, QRectF(404, 76, 372, 424), Qt::white, Palette::PanelLine);
         DrawLabel(p, QRectF(420, 86, 340, 30), QStringLiteral("練習の流れ"), JpFont(16, true), Palette::Navy,
@@ -120,11 +121,15 @@ QImage Page3()
              QStringLiteral("品詞と日本語の意味を見て、英単語を1文字ずつ打ちます。大文字と小文字は区別しません。\n"
                             "正しく打った文字は青く表示され、次に打つ位置にピンクの線が出ます。\n"
                             "まちがえたキーはミスとして数えられ、ミスメーターが減っていきます。"
-                            "Backspaceキーで1文字戻れます。"));
-        DrawParagraph(p, QRectF(40, y + 6, 440, 420 - y),
-                      QStringLiteral("最後まで打つと Enter マークが出ます。Enterキーを2回押すと次へ進みます"
-                                     "（1回目で先頭に戻るので、続けて打ち直すこともできます）。"),
-                      Body(), Palette::Ink);
+                            "Backspaceキーで1文字戻れます。\n"
+                            "最後まで打つと Enter マークが出ます。Enterキーを2回押すと次へ進みます"
+                            "（1回目で先頭に戻るので、続けて打ち直すこともできます）。"));
+        FillRounded(p, QRectF(40, y + 4, 438, 486 - y), QColor(0xFF, 0xF4, 0xE6), QColor(0xF3, 0xC9, 0x96));
+        DrawLabel(p, QRectF(54, y + 12, 400, 22), QStringLiteral("ポイント"), JpFont(14, true), Palette::Accent,
+                  Qt::AlignVCenter | Qt::AlignLeft);
+        DrawParagraph(p, QRectF(54, y + 38, 410, 440 - y),
+                      QStringLiteral("音声（Shift+Enter）で発音を聞きながら打つと、つづりと音が結びついて覚えやすくなります。"),
+                      JpFont(14), Palette::Ink);
         // A word half typed: blue letters, the rest hidden, the pink cursor.
         FillRounded(p, QRectF(508, 76, 268, 132), Qt::white, Palette::PanelLine);
         DrawLabel(p, QRectF(524, 86, 240, 20), QStringLiteral("打った文字は青"), JpFont(12, true), Palette::Muted, Qt::AlignLeft);
@@ -156,13 +161,17 @@ QImage Page3()
 QImage Page4()
 {
     return GuidePage(4, QStringLiteral("例文をタイプする"), [](QPainter &p) {
-        Card(p, QRectF(24, 76, 440, 246), QStringLiteral("例文を打つ"),
+        Card(p, QRectF(24, 76, 440, 262), QStringLiteral("例文を打つ"),
              QStringLiteral("単語のあとは例文です。まだ見えない文字は■で表示され、英文の下に日本語訳が出ます。\n"
                             "ヒント（Ctrl+H）で次の部分が灰色で見えます（ミス1回分）。\n"
-                            "音声ボタンか Shift+Enter で英文を聞けます。「訳」（Ctrl+I）で自然な日本語訳を表示します。"));
-        Card(p, QRectF(24, 336, 440, 164), QStringLiteral("チェックを付ける"),
-             QStringLiteral("右のチェックボックスを押すと、その単語に印が付きます。"
-                            "あとで「チェックした単語」として、まとめて練習できます。"));
+                            "音声ボタンか Shift+Enter で英文を聞けます。「訳」（Ctrl+I）で自然な日本語訳を表示します。\n"
+                            "最後まで打ったら、単語と同じく Enter を2回押して次へ進みます。"));
+        Card(p, QRectF(24, 350, 440, 150), QStringLiteral("チェックを付ける"),
+             QStringLiteral("右のチェックボックスを押すと単語に印が付き、あとで「チェックした単語」として練習できます。"));
+        FillRounded(p, QRectF(40, 456, 30, 30), Palette::Check);
+        DrawCheckMark(p, QPointF(55, 471), 17, Qt::white, 3.2);
+        DrawLabel(p, QRectF(82, 456, 360, 30), QStringLiteral("もう一度押すと印が外れます"), JpFont(13), Palette::Muted,
+                  Qt::AlignVCenter | Qt::AlignLeft);
         FillRounded(p, QRectF(480, 76, 296, 424), Qt::white, Palette::PanelLine);
         DrawLabel(p, QRectF(496, 86, 270, 26), QStringLiteral("文の要素の色"), JpFont(16, true), Palette::Navy, Qt::AlignLeft | Qt::AlignVCenter);
         DrawParagraph(p, QRectF(496, 118, 264, 60), QStringLiteral("打ち終えると、文の要素が色の帯で示されます。"),

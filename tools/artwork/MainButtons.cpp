@@ -144,8 +144,7 @@ void AddMainButtons(TArtworkList &list)
     }), 3});
     list.push_back({QStringLiteral("bTrans2"), MakeStrip(QSize(36, 52), four, Palette::Page, [](QPainter &p, const QRectF &cell, F frame) {
         const TFaceLook look = DrawButtonFace(p, cell, TFace::Secondary, frame);
-        DrawLabel(p, look.Face.adjusted(0, 2, 0, -14), QStringLiteral("訳"), JpFont(20, true), look.Text);
-        DrawLabel(p, look.Face.adjusted(0, 30, 0, 0), QStringLiteral("全文"), JpFont(10), look.Text);
+        DrawLabel(p, look.Face, QStringLiteral("訳"), JpFont(22, true), look.Text);
     }), 4});
     list.push_back({QStringLiteral("bSetup"), MakeStrip(QSize(27, 27), three, Palette::Page, [](QPainter &p, const QRectF &cell, F frame) {
         const TFaceLook look = DrawButtonFace(p, cell, TFace::Plain, frame);
