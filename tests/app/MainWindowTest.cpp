@@ -388,6 +388,38 @@ TEST_F(MainWindow, AnUnsafeNameInTheLastUserFileBecomesTheDefaultUser)
     EXPECT_FALSE(QFile::exists(Folder.path() + QStringLiteral("/../outside.dat")));
 }
 
+TEST_F(MainWindow, StartUpStopsWithAReasonWhenItsFilesCannotBeUsed)
+{
+    struct Case {
+        const char *what;
+        const char *blocker; // a folder or file standing where start-up needs another
+        bool folder;
+        const char16_t *reason;
+    };
+    const Case cases[] = {
+        {"a file where the Score folder belongs", "Score", false, u"フォルダを作成できません"},
+        {"a folder where Score.ini belongs", "Score.ini", true, u"ファイルを読み込めません"},
+    };
+    for (const Case &c : cases) {
+        QTemporaryDir folder;
+        const QString exe = folder.path() + u'/';
+        if (c.folder) {
+            QDir().mkpath(exe + QString::fromLatin1(c.blocker));
+        } else {
+            QFile file(exe + QString::fromLatin1(c.blocker));
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        }
+        TFrmMainEnvironment env;
+        env.ExePath = exe;
+        env.DataFolder.ProgramFiles = QStringLiteral("/nonexistent-programs");
+        env.ShowMessage = [](const QString &) {};
+        TFrmMain window(env);
+        const QString error = window.FormCreate();
+        EXPECT_TRUE(error.startsWith(QString::fromUtf16(c.reason))) << c.what << ": " << error.toStdString();
+        EXPECT_EQ(window.CurScreenNo, -1) << c.what;
+    }
+}
+
 TEST_F(MainWindow, NameSelectSavesTheProgress)
 {
     Start();

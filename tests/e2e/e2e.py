@@ -152,6 +152,12 @@ class Session:
         run(["xdotool", "click", "1"], self.env)
         time.sleep(0.4)
 
+    def park(self, window):
+        """Moves the pointer off every button, so no hover frame shows."""
+        wx, wy = self.geometry(window)
+        run(["xdotool", "mousemove", "--sync", str(wx + 790), str(wy + 300)], self.env)
+        time.sleep(0.3)
+
     def key(self, window, name):
         run(["xdotool", "key", "--window", str(window), name], self.env)
         time.sleep(0.3)
@@ -282,8 +288,81 @@ def test_second_start(s):
     first.wait(timeout=10)
 
 
+def strip_matches(shot, strip_name, frame, frame_width, left, top, points):
+    """Whether the control at (left, top) shows the given frame of its strip."""
+    strip = Png(os.path.join(ARTWORK, strip_name + ".png"))
+    return all(shot.pixel(left + x, top + y) == strip.pixel(frame * frame_width + x, y) for x, y in points)
+
+
+def test_guide_and_information(s):
+    s.start()
+    window = s.wait_window()
+    check(window is not None, "the main window appears for the guide")
+    if window is None:
+        return
+    inside = [(5, 5), (25, 26), (44, 40)]
+    s.click(window, 302 + 96, 335 + 20)
+    for page in range(5):
+        s.park(window)
+        shot = s.shot(window, "guide-%d" % (page + 1))
+        check(same_as_artwork(shot, "SCR2000%d" % page, [(5, 5), (795, 5), (400, 300), (795, 595)]),
+              "guide page %d shows its picture" % (page + 1))
+        check(strip_matches(shot, "ImgBtnPrev", 3 if page == 0 else 0, 50, 325, 523, inside),
+              "guide page %d shows the previous button %s" % (page + 1, "greyed" if page == 0 else "available"))
+        check(strip_matches(shot, "ImgBtnNext", 3 if page == 4 else 0, 50, 425, 523, inside),
+              "guide page %d shows the next button %s" % (page + 1, "greyed" if page == 4 else "available"))
+        if page < 4:
+            s.click(window, 425 + 25, 523 + 26)
+    s.click(window, 425 + 25, 523 + 26)
+    shot = s.shot(window, "guide-5-again")
+    check(same_as_artwork(shot, "SCR20004", [(5, 5), (400, 300)]), "the last page's next button does nothing")
+    s.click(window, 21 + 35, 523 + 26)
+    shot = s.shot(window, "title-again")
+    check(same_as_artwork(shot, "SCR00000", BACKGROUND_POINTS), "back from a guide page returns to the title")
+    s.click(window, 318 + 154, 409 + 20)
+    s.park(window)
+    shot = s.shot(window, "information")
+    check(same_as_artwork(shot, "SCR20005", [(5, 5), (795, 5), (400, 300), (795, 595)]),
+          "the information button opens the information page")
+    check(strip_matches(shot, "bBack1", 0, 71, 21, 540, [(2, 2), (35, 26), (68, 49)]),
+          "the information page's back button stands at top 540")
+    s.click(window, 21 + 35, 540 + 26)
+    shot = s.shot(window, "title-from-information")
+    check(same_as_artwork(shot, "SCR00000", BACKGROUND_POINTS), "back from the information page returns to the title")
+    s.close(window)
+    s.procs[-1].wait(timeout=10)
+
+
+def test_level_menu_statistics(s):
+    # A learner whose progress knows 10 words and misses 5 of the 30.
+    os.makedirs(os.path.join(s.app_dir, "Score"))
+    with open(os.path.join(s.app_dir, "Score.ini"), "wb") as f:
+        f.write(b"e2e.dat\r\n")
+    tokens = ["101"] * 10 + ["401"] * 5 + ["000"] * 15
+    with open(os.path.join(s.app_dir, "Score", "e2e.dat"), "wb") as f:
+        f.write(b"Way=0,Word=0,New=1,Once=0,Level=2,Pattern=1,WordType=1,Set1=0,Set2=0,Set3=0,Set4=0,Set5=0,"
+                b"Set6=0,Set7=0\r\n\r\n\r\n\r\n" + ",".join(tokens).encode() + b"\r\n")
+    s.start()
+    window = s.wait_window()
+    check(window is not None, "the main window appears for a learner with progress")
+    if window is None:
+        return
+    s.click(window, 302 + 96, 249 + 20)
+    shot = s.shot(window, "level-menu-progress")
+    green, red = (0, 255, 0), (255, 0, 0)
+    for row in (1, 8):
+        top = 38 * row + 169
+        bar = [shot.pixel(x, top) for x in range(573, 649)] + [shot.pixel(573, top + 22)]
+        check(bar[:50] == [green] * 50 and bar[50:75] == [red] * 25 and bar[75] not in (green, red)
+              and bar[76] == green, "row %d shows 10 of 30 words known in green and 5 unknown in red" % row)
+        check(shot.pixel(573, top - 1) != green and shot.pixel(573, top + 23) != green,
+              "row %d's bar spans exactly 23 pixels" % row)
+    s.close(window)
+    s.procs[-1].wait(timeout=10)
+
+
 def main():
-    for test in (test_start_navigate_close, test_second_start):
+    for test in (test_start_navigate_close, test_second_start, test_guide_and_information, test_level_menu_statistics):
         s = Session()
         try:
             test(s)
