@@ -89,7 +89,7 @@ QImage Page1()
         DrawLabel(p, QRectF(40, 402, 330, 24), QStringLiteral("はじめての方へ"), JpFont(15, true), Palette::Accent,
                   Qt::AlignVCenter | Qt::AlignLeft);
         DrawParagraph(p, QRectF(40, 430, 330, 66),
-                      QStringLiteral("まずは「レベル1」「バンドA」「単語＋例文」で始めてみましょう。"), Body(), Palette::Ink);
+                      QStringLiteral("まずは「レベル2」「バンドA」「単語＋例文」で始めてみましょう。"), Body(), Palette::Ink);
     });
 }
 
