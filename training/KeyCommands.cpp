@@ -62,3 +62,10 @@ TKeyDownAction KeyDownAction(int screenNo, int key, Qt::KeyboardModifiers modifi
     }
     return action;
 }
+
+char16_t TypedCharacter(const QString &text, Qt::KeyboardModifiers modifiers)
+{
+    if (text.isEmpty() || (modifiers & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+        return 0;
+    return text.at(0).unicode();
+}

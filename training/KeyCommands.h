@@ -2,6 +2,7 @@
 
 #include "TrainingState.h"
 
+#include <QString>
 #include <Qt>
 
 // What a key-down event means on the screens where keys act: the course
@@ -43,3 +44,8 @@ struct TKeyDownAction {
 // `specialTrainingVisible` is whether imgSpecialTraining shows.
 TKeyDownAction KeyDownAction(int screenNo, int key, Qt::KeyboardModifiers modifiers, const TTrainingState &state,
                              bool specialTrainingVisible);
+
+// The character a key event types, for TypeKey; 0 for none. Keys pressed
+// with Ctrl, Alt or Meta are commands, not typing: Ctrl+H must not also
+// count as a typed "h", nor Alt+J as a "j".
+char16_t TypedCharacter(const QString &text, Qt::KeyboardModifiers modifiers);

@@ -98,3 +98,18 @@ TEST(KeyDownAction, OnTheCourseAndStartScreensOnlyEnterActs)
 }
 
 } // namespace
+
+namespace {
+
+TEST(TypedCharacter, KeysWithCtrlAltOrMetaTypeNothing)
+{
+    EXPECT_EQ(TypedCharacter("r", Qt::NoModifier), u'r');
+    EXPECT_EQ(TypedCharacter("R", Qt::ShiftModifier), u'R');
+    EXPECT_EQ(TypedCharacter("7", Qt::KeypadModifier), u'7');
+    EXPECT_EQ(TypedCharacter(QString(), Qt::NoModifier), 0);
+    for (Qt::KeyboardModifiers held : {Qt::KeyboardModifiers(Qt::ControlModifier), Qt::KeyboardModifiers(Qt::AltModifier),
+                                       Qt::KeyboardModifiers(Qt::MetaModifier), Qt::ShiftModifier | Qt::AltModifier})
+        EXPECT_EQ(TypedCharacter("j", held), 0) << held.toInt();
+}
+
+} // namespace
