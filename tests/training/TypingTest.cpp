@@ -207,6 +207,13 @@ TEST(TypeKey, InsideAStretchRevealedByAHintEveryCharacterMustBeTyped)
     TypeKeys(state, "'t know");
     EXPECT_EQ(state.InputLen, 13);
     EXPECT_EQ(state.HintIndex, 13);
+
+    // At the end of the revealed stretch the cursor skips again.
+    TTrainingState quote = Typing("I said \"yes\".", wsSentence);
+    TypeKeys(quote, "I ");
+    quote.HintIndex = 7;
+    TypeKeys(quote, "said ");
+    EXPECT_EQ(quote.InputLen, 8);
 }
 
 TEST(TypeKey, ACompletedSentenceShowsItsTranslationWhenAskedForAfterTyping)
