@@ -3,6 +3,8 @@
 #include "CourseData.h"
 #include "DataFolder.h"
 #include "ProgressFile.h"
+#include "TrainingOptions.h"
+#include "TrainingOutcome.h"
 #include "TrainingState.h"
 
 #include <QHash>
@@ -42,6 +44,8 @@ struct TFrmMainEnvironment {
     std::function<void(const QString &text)> ShowMessage;
     // A yes/no question; true for yes.
     std::function<bool(const QString &text)> Ask;
+    // Milliseconds from any fixed start; the start screen's wait reads it.
+    std::function<qint64()> TickCount;
 };
 
 // The main window: it owns all lasting state of the program under the
@@ -80,6 +84,12 @@ public:
     TPattern Pattern() const { return FPattern; }
     void SetPattern(TPattern value);
     void UpdateWordTypeButtons();
+
+    // Lays the training screen out for the current target; with Flag the
+    // typing state starts afresh.
+    void SetTrainingScreen(bool Flag);
+    // The learner's choices and options as the training logic reads them.
+    TTrainingOptions TrainingOptions() const;
 
     // The word-type choice the buttons show, 0 to 3 (0 when none is chosen).
     int ChosenWordType() const;
@@ -122,6 +132,9 @@ public:
     int GuideNo = -1;
     // The shuffle of a run draws from this, seeded from the clock at start-up.
     std::mt19937 Random;
+    // A writing-guide label of the element being typed reached the right
+    // edge of the sentence area at the last drawing.
+    bool GuideMarkAtEdge = false;
 
     // Handlers bound by name from the form description.
     void FormClick(TEgImage *Sender);
@@ -139,6 +152,12 @@ public:
     void bNewWordClick(TEgImage *Sender);
     void bNewWordTypeClick(TEgImage *Sender);
     void bTrainingClick(TEgImage *Sender);
+    void bRewindClick(TEgImage *Sender);
+    void bForwardClick(TEgImage *Sender);
+    void bHintClick(TEgImage *Sender);
+    void bNaturalClick(TEgImage *Sender);
+    void bTrans2Click(TEgImage *Sender);
+    void imgCheckClick(TEgImage *Sender);
     void imgUserId2Paint(TEgImage *Sender);
     void imgLevelName2Paint(TEgImage *Sender);
     void bBandAPaint(TEgImage *Sender);
@@ -166,11 +185,32 @@ private:
     // The band being chosen, or null when the level has no such band.
     TBandData *CurrentBand();
     bool FormClose();
+    // Acts on what a training step asks for, in its order.
+    void ApplyOutcome(const TTrainingOutcome &outcome);
+    void RunKeyCommand(int command);
+    // Paints every area marked for repainting, now rather than later.
+    void PaintPending();
+    // The area where the word or the sentence is drawn.
+    void InvalidateWordText();
+    // Draws the word or the sentence being typed into the training picture.
+    void DrawTrainingTarget(QImage &background);
+    // Sound seams; the audio layer fills them.
+    void PlayKeySound(int n);
+    void PlayVoice(const QString &file);
+    void StopVoice();
+    void ClearCurVoiceFile();
+    // What the window's paint adds on the training screen: the related words
+    // of a completed word, the translation switch's state, the flash.
+    void PaintTrainingExtras(QPainter &canvas);
 
     TFrmMainEnvironment Env;
     QHash<QString, TEgImage *> Controls;
     // The first strip that could not be loaded while the controls were made.
     QString ControlError;
     bool Closing = false;
+    // The start screen's wait is running.
+    bool WaitingOnStartScreen = false;
+    // A new sentence shows left-aligned for a moment before it settles.
+    bool FlashingSentence = false;
     bool PressedOnWindow = false;
 };

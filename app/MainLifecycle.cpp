@@ -8,7 +8,7 @@
 #include "MainFormDescription.h"
 #include "PngImage.h"
 #include "Resources.h"
-#include "Results.h"
+#include "Commands.h"
 #include "UserFiles.h"
 #include "WindowPlacement.h"
 
@@ -16,6 +16,7 @@
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QLabel>
 #include <QMessageBox>
 #include <QScreen>
@@ -52,6 +53,11 @@ TFrmMain::TFrmMain(TFrmMainEnvironment env, QWidget *parent) : QWidget(parent), 
         Env.ShowMessage = DefaultMessage;
     if (!Env.Ask)
         Env.Ask = DefaultAsk;
+    if (!Env.TickCount) {
+        auto clock = std::make_shared<QElapsedTimer>();
+        clock->start();
+        Env.TickCount = [clock] { return clock->elapsed(); };
+    }
 
     setWindowTitle(QStringLiteral("TypeKo"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -93,6 +99,12 @@ void TFrmMain::CreateControls()
         {QStringLiteral("bNewWordClick"), [this](TEgImage *s) { bNewWordClick(s); }},
         {QStringLiteral("bNewWordTypeClick"), [this](TEgImage *s) { bNewWordTypeClick(s); }},
         {QStringLiteral("bTrainingClick"), [this](TEgImage *s) { bTrainingClick(s); }},
+        {QStringLiteral("bRewindClick"), [this](TEgImage *s) { bRewindClick(s); }},
+        {QStringLiteral("bForwardClick"), [this](TEgImage *s) { bForwardClick(s); }},
+        {QStringLiteral("bHintClick"), [this](TEgImage *s) { bHintClick(s); }},
+        {QStringLiteral("bNaturalClick"), [this](TEgImage *s) { bNaturalClick(s); }},
+        {QStringLiteral("bTrans2Click"), [this](TEgImage *s) { bTrans2Click(s); }},
+        {QStringLiteral("imgCheckClick"), [this](TEgImage *s) { imgCheckClick(s); }},
         {QStringLiteral("imgUserId2Paint"), [this](TEgImage *s) { imgUserId2Paint(s); }},
         {QStringLiteral("imgLevelName2Paint"), [this](TEgImage *s) { imgLevelName2Paint(s); }},
         {QStringLiteral("bBandAPaint"), [this](TEgImage *s) { bBandAPaint(s); }},
@@ -247,9 +259,9 @@ void TFrmMain::RestoreAndRaise()
 
 void TFrmMain::FinishRunInMemory()
 {
-    if (InputMode == 9 && WordOrSentence == wsWord && CurItemIndex >= 0 && CurItemIndex < CurItem.size())
-        CurItem[CurItemIndex].Judge = JudgeForMisses(MissCount);
-    RecordResults(CurItem, Data, FLevelNo, FBandNo);
+    // The caller decides which screen follows, so only the voice is acted on.
+    if (EndRun(*this, TrainingOptions(), Data).StopVoice)
+        StopVoice();
 }
 
 bool TFrmMain::FormClose()

@@ -61,7 +61,7 @@ void TFrmMain::SetScreen(int ScreenNo)
     case 13000:
         show({imgWord, imgIdNo, imgCheck, bSetup, bRewind, bForward, bHint, bNatural, bTrans2, imgCounter, imgMissCount,
               imgFlag, bBack2});
-        // The voice player forgets its file here once audio is built in.
+        ClearCurVoiceFile();
         bRewind->SetCursor(Qt::PointingHandCursor);
         bTrans2->SetCursor(Qt::PointingHandCursor);
         break;
@@ -99,12 +99,19 @@ void TFrmMain::paintEvent(QPaintEvent *)
 void TFrmMain::FormPaint(QPainter &canvas)
 {
     if (CurScreenNo != -1) {
-        const auto it = ScreenImage.constFind(ScreenName(CurScreenNo));
-        if (it != ScreenImage.constEnd())
+        const auto it = ScreenImage.find(ScreenName(CurScreenNo));
+        if (it != ScreenImage.end()) {
+            // The word or sentence is drawn into the stored picture, which
+            // is then copied to the window in one piece.
+            if (CurScreenNo == 13000)
+                DrawTrainingTarget(*it);
             canvas.drawImage(0, 0, *it);
+        }
     }
     if (CurScreenNo == 10000)
         DrawLevelStatistics(canvas);
+    else if (CurScreenNo == 13000)
+        PaintTrainingExtras(canvas);
 }
 
 void TFrmMain::DrawLevelStatistics(QPainter &canvas)
@@ -159,7 +166,7 @@ void TFrmMain::ImgBtnNextClick(TEgImage *)
 
 void TFrmMain::bBackClick(TEgImage *)
 {
-    // Any voice stops here once audio is built in.
+    StopVoice();
     if (CurScreenNo == 12000) {
         SetScreen(10000);
     } else if (CurScreenNo == 13000) {
@@ -201,33 +208,3 @@ void TFrmMain::mouseReleaseEvent(QMouseEvent *event)
     PressedOnWindow = false;
 }
 
-void TFrmMain::keyPressEvent(QKeyEvent *event)
-{
-    bool consumed = FormKeyDown(event->key(), event->modifiers());
-    if (!consumed && !event->text().isEmpty())
-        consumed = FormKeyPress(event->text().front());
-    if (consumed)
-        event->accept();
-    else
-        QWidget::keyPressEvent(event);
-}
-
-bool TFrmMain::FormKeyDown(int key, Qt::KeyboardModifiers)
-{
-    const bool enter = key == Qt::Key_Return || key == Qt::Key_Enter;
-    if (CurScreenNo == 12000 && enter) {
-        bTrainingClick(bTraining);
-        return true;
-    }
-    if (CurScreenNo == 88888 && enter) {
-        SkipStartScreen = true;
-        return true;
-    }
-    return false;
-}
-
-bool TFrmMain::FormKeyPress(QChar)
-{
-    // Character keys do nothing on the course and start screens.
-    return CurScreenNo == 12000 || CurScreenNo == 88888;
-}

@@ -63,8 +63,3 @@ void TFrmMain::bBandTotalPaint(TEgImage *Sender)
     DrawNumber(canvas, NumFont, 342, clBlack, QString::number(known), 16);
     DrawNumber(canvas, NumFont, 396, clRed, QString::number(unknown), 16);
 }
-
-void TFrmMain::bTrainingClick(TEgImage *)
-{
-    // Starting a run comes with the training screen.
-}

@@ -1,0 +1,325 @@
+// The training screen: starting a run, laying out each target, keys and
+// commands. The rules live in the training logic; this file applies their
+// outcomes to the controls, the sounds and the paint.
+
+#include "Main.h"
+
+#include "Commands.h"
+#include "EgImage.h"
+#include "KeyCommands.h"
+#include "RasterOps.h"
+#include "RunStart.h"
+#include "TrainingScreen.h"
+#include "Typing.h"
+
+#include <QCoreApplication>
+#include <QKeyEvent>
+#include <QPainter>
+#include <QTimer>
+
+TTrainingOptions TFrmMain::TrainingOptions() const
+{
+    TTrainingOptions options;
+    options.Pattern = FPattern;
+    options.LevelNo = FLevelNo;
+    options.BandNo = FBandNo;
+    options.TypeSoundNo = TypeSoundNo;
+    options.MissSoundNo = MissSoundNo;
+    options.VoiceNo = VoiceNo;
+    options.MeaningNo = MeaningNo;
+    return options;
+}
+
+void TFrmMain::PaintPending()
+{
+    QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+}
+
+void TFrmMain::InvalidateWordText()
+{
+    update(imgWordText->geometry());
+}
+
+void TFrmMain::bTrainingClick(TEgImage *)
+{
+    if (WaitingOnStartScreen)
+        return;
+    if (bWriting->ImageIndex() == 3)
+        SetPattern(ptWriting);
+    else if (bSentence->ImageIndex() == 3)
+        SetPattern(ptSentence);
+    else if (bWord->ImageIndex() == 3)
+        SetPattern(ptWord);
+    else
+        SetPattern(ptWordAndSentence);
+
+    SetScreen(88888);
+    repaint();
+    SkipStartScreen = false;
+    const qint64 deadline = Env.TickCount() + 3000;
+
+    const TWordSource source = bNewWord->ImageIndex() == 1 ? srcNewWords : srcOnceMore;
+    const TWordType wordType = static_cast<TWordType>(ChosenWordType());
+    const TRandomBelow randomBelow = RandomBelowFrom(Random);
+    if (!StartRun(*this, Data, TrainingOptions(), source, wordType, randomBelow)) {
+        SetScreen(12000);
+        return;
+    }
+    Trans2Flag = false;
+
+    // The start screen shows until Enter or a click, or three seconds. A
+    // ticking timer wakes the loop, so it sleeps between events instead of
+    // spinning.
+    WaitingOnStartScreen = true;
+    QTimer tick;
+    tick.start(10);
+    while (Env.TickCount() < deadline && !SkipStartScreen && !Closing)
+        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
+    tick.stop();
+    WaitingOnStartScreen = false;
+    if (Closing)
+        return;
+
+    SetScreen(13000);
+    const TTrainingOutcome begun = BeginRun(*this, TrainingOptions());
+    ApplyOutcome(begun);
+    MissType = false;
+}
+
+void TFrmMain::SetTrainingScreen(bool Flag)
+{
+    const TTrainingLayout layout = LayOutTrainingScreen(*this, FPattern, Flag);
+    TEgImage *const parts[] = {imgPart1, imgPart2, imgPart3};
+    for (int i = 0; i < 3; ++i) {
+        const TPartPicture &part = layout.Parts[i];
+        parts[i]->SetTag(part.Tag);
+        if (part.Left >= 0)
+            parts[i]->SetLeft(part.Left);
+        parts[i]->setVisible(part.Visible);
+    }
+    if (!layout.Message.isEmpty())
+        Env.ShowMessage(layout.Message);
+    for (TEgImage *part : parts)
+        part->Invalidate();
+
+    if (CurScreenNo == 13000) {
+        // The pronunciation marks are drawn into the training picture itself,
+        // over a strip cleared to white for each target.
+        QImage &background = ScreenImage[QStringLiteral("SCR13000")];
+        QPainter painter(&background);
+        painter.fillRect(QRect(QPoint(100, 122), QPoint(699, 131)), Qt::white);
+        for (const TPartPicture &part : layout.Parts) {
+            if (part.SoundMark == 0 || !part.Visible)
+                continue;
+            const QRect source((part.SoundMark - 1) * 50, 0, 50, 10);
+            CopyRect(painter, QRect(part.SoundMarkCenterX - 25, 122, 50, 10), SoundMark, source, TRasterOp::SrcCopy);
+        }
+    }
+
+    imgWordMeaning->setVisible(layout.WordMeaningVisible);
+    imgSentensMeaning->setVisible(layout.SentenceMeaningVisible);
+    imgWordMeaning->Invalidate();
+    imgSentensMeaning->Invalidate();
+    imgMessage->setVisible(layout.MessageVisible);
+    imgMessage->Invalidate();
+    InvalidateWordText();
+    imgMissCount->Invalidate();
+    imgFlag->Invalidate();
+    imgCheck->SetImageIndex(layout.CheckFrame);
+    imgCheck->Invalidate();
+
+    bRewind->SetImageIndex(0);
+    bRewind->SetMouseDownImageIndex(1);
+    bRewind->SetMouseOverImageIndex(2);
+    bRewind->SetCursor(Qt::PointingHandCursor);
+    if (!layout.RewindAvailable) {
+        bRewind->SetImageIndex(3);
+        bRewind->SetMouseDownImageIndex(3);
+        bRewind->SetMouseOverImageIndex(3);
+        bRewind->SetCursor(Qt::ArrowCursor);
+    }
+    update(QRect(QPoint(10, 36), QPoint(799, 113)));
+    if (layout.HideSpecialTraining)
+        imgSpecialTraining->hide();
+    PaintPending();
+
+    if (layout.FlashSentence) {
+        // The new sentence shows left-aligned with a grey corner for a
+        // moment, then settles in its place.
+        FlashingSentence = true;
+        repaint();
+        Env.Sleep(50);
+        FlashingSentence = false;
+        update(QRect(0, imgSentenceText->Top(), 800, imgSentenceText->Height()));
+        update(QRect(0, 0, 6, 6));
+    }
+}
+
+void TFrmMain::ApplyOutcome(const TTrainingOutcome &outcome)
+{
+    if (outcome.StopVoice)
+        StopVoice();
+    if (outcome.SpecialTraining == TStripChange::Show)
+        imgSpecialTraining->show();
+    else if (outcome.SpecialTraining == TStripChange::Hide)
+        imgSpecialTraining->hide();
+    if (outcome.DrawRelatedWords)
+        update();
+    if (outcome.InvalidateWordText)
+        InvalidateWordText();
+    if (outcome.RepaintMissCount) {
+        imgMissCount->Invalidate();
+        imgFlag->Invalidate();
+    }
+    if (outcome.RepaintFlag)
+        imgFlag->Invalidate();
+    if (outcome.RepaintMessage)
+        imgMessage->Invalidate();
+    if (outcome.RepaintSentenceMeaning)
+        imgSentensMeaning->Invalidate();
+    if (outcome.RepaintIdNo)
+        imgIdNo->Invalidate();
+    if (outcome.CounterTag >= 0) {
+        imgCounter->SetTag(outcome.CounterTag);
+        imgCounter->Invalidate();
+    }
+    if (outcome.CheckFrame >= 0)
+        imgCheck->SetImageIndex(outcome.CheckFrame);
+    if (outcome.InvalidateWindow || (outcome.InvalidateWindowIfGuideAtEdge && GuideMarkAtEdge))
+        update();
+    if (outcome.RunEnded) {
+        SetScreen(12000);
+        return;
+    }
+    if (outcome.LayOutTarget)
+        SetTrainingScreen(true);
+    if (outcome.PaintNow)
+        PaintPending();
+    if (outcome.KeySound > 0)
+        PlayKeySound(outcome.KeySound);
+    if (outcome.PlayTargetVoice)
+        bNaturalClick(bNatural);
+    if (!outcome.VoiceFile.isEmpty())
+        PlayVoice(outcome.VoiceFile);
+}
+
+void TFrmMain::bRewindClick(TEgImage *)
+{
+    if (bRewind->ImageIndex() == 3)
+        return;
+    ApplyOutcome(Rewind(*this, TrainingOptions()));
+}
+
+void TFrmMain::bForwardClick(TEgImage *)
+{
+    ApplyOutcome(Forward(*this, TrainingOptions(), Data));
+}
+
+void TFrmMain::bHintClick(TEgImage *)
+{
+    ApplyOutcome(Hint(*this));
+}
+
+void TFrmMain::bNaturalClick(TEgImage *)
+{
+    ApplyOutcome(NaturalVoice(*this, TrainingOptions(), ExePath));
+}
+
+void TFrmMain::bTrans2Click(TEgImage *)
+{
+    // The switch is greyed while a word is typed.
+    if (bTrans2->ImageIndex() == 3)
+        return;
+    ApplyOutcome(ToggleTrans2(*this));
+}
+
+void TFrmMain::imgCheckClick(TEgImage *)
+{
+    ApplyOutcome(ToggleCheck(*this));
+}
+
+void TFrmMain::RunKeyCommand(int command)
+{
+    switch (static_cast<TKeyCommand>(command)) {
+    case TKeyCommand::StartTraining: bTrainingClick(bTraining); break;
+    case TKeyCommand::SkipStartScreen: SkipStartScreen = true; break;
+    case TKeyCommand::Forward: bForwardClick(bForward); break;
+    case TKeyCommand::Rewind: bRewindClick(bRewind); break;
+    case TKeyCommand::Hint: bHintClick(bHint); break;
+    case TKeyCommand::Trans2: bTrans2Click(bTrans2); break;
+    case TKeyCommand::PlayVoice: bNaturalClick(bNatural); break;
+    case TKeyCommand::CursorToStart: ApplyOutcome(ReturnCursorToStart(*this)); break;
+    case TKeyCommand::CursorBack: ApplyOutcome(MoveCursorBack(*this)); break;
+    case TKeyCommand::ToggleIdNo:
+        IdNoShowFlag = !IdNoShowFlag;
+        imgIdNo->Invalidate();
+        break;
+    case TKeyCommand::None: break;
+    }
+}
+
+void TFrmMain::keyPressEvent(QKeyEvent *event)
+{
+    const TKeyDownAction action =
+        KeyDownAction(CurScreenNo, event->key(), event->modifiers(), *this, imgSpecialTraining->isVisible());
+    RunKeyCommand(static_cast<int>(action.Command));
+    if (action.RepaintMessage)
+        imgMessage->Invalidate();
+    if (action.Consumed) {
+        event->accept();
+        return;
+    }
+    if (CurScreenNo == TrainingScreenNo) {
+        if (const char16_t c = TypedCharacter(event->text(), event->modifiers()))
+            ApplyOutcome(TypeKey(*this, c, TrainingOptions()));
+        event->accept();
+        return;
+    }
+    // Character keys do nothing on the course and start screens.
+    if (CurScreenNo == CourseScreenNo || CurScreenNo == StartScreenNo) {
+        event->accept();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void TFrmMain::PlayKeySound(int)
+{
+    // The key clicks come with the audio layer.
+}
+
+void TFrmMain::PlayVoice(const QString &)
+{
+    // The voices come with the audio layer.
+}
+
+void TFrmMain::StopVoice()
+{
+    // The voices come with the audio layer.
+}
+
+void TFrmMain::ClearCurVoiceFile()
+{
+    // The voices come with the audio layer.
+}
+
+void TFrmMain::DrawTrainingTarget(QImage &)
+{
+    // The word and sentence renderers draw here.
+}
+
+void TFrmMain::PaintTrainingExtras(QPainter &)
+{
+    if (WordOrSentence == wsSentence) {
+        bTrans2->SetImageIndex(0);
+        bTrans2->SetMouseOverImageIndex(2);
+        bTrans2->SetMouseDownImageIndex(1);
+        bTrans2->SetCursor(Qt::PointingHandCursor);
+    } else {
+        bTrans2->SetImageIndex(3);
+        bTrans2->SetMouseOverImageIndex(3);
+        bTrans2->SetMouseDownImageIndex(3);
+        bTrans2->SetCursor(Qt::ArrowCursor);
+    }
+}

@@ -1,0 +1,228 @@
+// Whole runs on the real window, typed key by key through key events.
+
+#include "EgImage.h"
+#include "Main.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <QTest>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+namespace {
+
+class TrainingWindow : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(Folder.isValid());
+        TFrmMainEnvironment env;
+        env.ExePath = Folder.path() + u'/';
+        env.DataFolder.ProgramFiles = QStringLiteral("/nonexistent-programs");
+        env.Sleep = [](int) {};
+        env.ShowMessage = [this](const QString &text) { Messages.append(text); };
+        // Each look at the clock moves it on by half a second, so the start
+        // screen's wait ends by itself after a few turns.
+        env.TickCount = [this] { return Clock += ClockStep; };
+        Window = std::make_unique<TFrmMain>(env);
+        const QString error = Window->FormCreate();
+        ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+        Window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Window.get()));
+    }
+
+    void Click(TEgImage *control)
+    {
+        QTest::mouseClick(Window->windowHandle(), Qt::LeftButton, {}, control->geometry().center());
+    }
+
+    void Key(Qt::Key key, Qt::KeyboardModifiers modifiers = {})
+    {
+        QTest::keyClick(Window->windowHandle(), key, modifiers);
+    }
+
+    void Type(char c) { QTest::keyClick(Window->windowHandle(), c); }
+
+    void OpenCourseScreen()
+    {
+        Click(Window->ImgBtn1);
+        Click(Window->bLevel2);
+        ASSERT_EQ(Window->CurScreenNo, 12000);
+    }
+
+    // The text being typed now.
+    QByteArray Target() const
+    {
+        const TBandDataItem &word = Window->CurItem[Window->CurItemIndex];
+        if (Window->WordOrSentence == wsWord)
+            return word.Word;
+        return word.Item[word.SentenceIndex].Sentence;
+    }
+
+    // Types the rest of the target; the cursor passes what is not typed.
+    void TypeToTheEnd()
+    {
+        const QByteArray target = Target();
+        for (int guard = 0; Window->InputLen < target.size() && guard < 200; ++guard)
+            Type(target[Window->InputLen]);
+    }
+
+    QTemporaryDir Folder;
+    std::unique_ptr<TFrmMain> Window;
+    QStringList Messages;
+    qint64 Clock = 0;
+    qint64 ClockStep = 500;
+};
+
+TEST_F(TrainingWindow, AWholeWordAndSentenceRunTypedCorrectlyRaisesTheKnownCount)
+{
+    OpenCourseScreen();
+    Key(Qt::Key_Return);
+    ASSERT_EQ(Window->CurScreenNo, 13000) << "Enter on the course screen starts the run";
+    ASSERT_EQ(Window->CurItem.size(), 10);
+    int targets = 0;
+    while (Window->CurScreenNo == 13000 && targets < 200) {
+        TypeToTheEnd();
+        ASSERT_EQ(Window->InputMode, 9);
+        Key(Qt::Key_Return); // the cursor returns to the start
+        ASSERT_EQ(Window->InputLen, 0);
+        Key(Qt::Key_Return); // on to the next target
+        ++targets;
+    }
+    EXPECT_EQ(Window->CurScreenNo, 12000);
+    // Ten words and their sentences: each word has one to three.
+    EXPECT_GT(targets, 20);
+    const TBandData &band = Window->Data[1].Item[0];
+    EXPECT_EQ(band.KnownCount, 10);
+    EXPECT_EQ(band.UnknownCount, 0);
+    EXPECT_EQ(Window->Session[3], 1);
+    EXPECT_EQ(Window->BaseIndex[3], 11);
+    EXPECT_EQ(Window->LastIndex, 3);
+    EXPECT_EQ(Window->bOnceMore->ImageIndex(), 0) << "once-more is offered for the band just trained";
+    EXPECT_TRUE(Messages.isEmpty()) << Messages.join(u'\n').toStdString();
+    EXPECT_FALSE(QFile::exists(Folder.path() + QStringLiteral("/Score/-----.dat"))) << "nothing is saved yet";
+}
+
+TEST_F(TrainingWindow, FiveMissesStartSpecialTrainingUntilTheWordIsTypedAgain)
+{
+    OpenCourseScreen();
+    Click(Window->bWord);
+    Click(Window->bTraining);
+    ASSERT_EQ(Window->CurScreenNo, 13000);
+    const int first = Window->CurItem[0].Id;
+    for (int i = 0; i < 5; ++i)
+        Type('#');
+    EXPECT_EQ(Window->MissCount, 5);
+    TypeToTheEnd();
+    EXPECT_TRUE(Window->imgSpecialTraining->isVisible());
+    Key(Qt::Key_Return);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Window->CurItemIndex, 0) << "Enter does not leave a word in special training";
+    TypeToTheEnd();
+    EXPECT_FALSE(Window->imgSpecialTraining->isVisible());
+    Key(Qt::Key_Return);
+    Key(Qt::Key_Return);
+    EXPECT_EQ(Window->CurItemIndex, 1);
+    Click(Window->bBack2);
+    EXPECT_EQ(Window->CurScreenNo, 12000);
+    for (const TBandDataItem &w : Window->Data[1].Item[0].Item) {
+        if (w.Id == first) {
+            EXPECT_EQ(w.Judge, 4) << "five misses make the word unknown";
+        }
+    }
+    EXPECT_EQ(Window->Data[1].Item[0].UnknownCount, 1);
+    EXPECT_FALSE(QFile::exists(Folder.path() + QStringLiteral("/Score/-----.dat")));
+}
+
+TEST_F(TrainingWindow, ControlKeysRunTheTrainingCommands)
+{
+    OpenCourseScreen();
+    Click(Window->bTraining);
+    ASSERT_EQ(Window->WordOrSentence, wsWord);
+    EXPECT_EQ(Window->bRewind->ImageIndex(), 3) << "nothing to rewind to at the start";
+
+    Key(Qt::Key_H, Qt::ControlModifier);
+    EXPECT_EQ(Window->MissCount, 5) << "a word hint costs five misses";
+    EXPECT_EQ(Window->InputMode, 1);
+    EXPECT_EQ(Window->InputLen, 0) << "Ctrl+H types nothing";
+
+    Key(Qt::Key_J, Qt::ControlModifier);
+    EXPECT_EQ(Window->WordOrSentence, wsSentence) << "Ctrl+J moves on to the word's first sentence";
+    EXPECT_EQ(Window->MissCount, 0);
+    EXPECT_EQ(Window->bRewind->ImageIndex(), 0);
+
+    EXPECT_FALSE(Window->Trans2Flag);
+    Key(Qt::Key_I, Qt::ControlModifier);
+    EXPECT_TRUE(Window->Trans2Flag);
+
+    Key(Qt::Key_J, Qt::ControlModifier | Qt::AltModifier);
+    Key(Qt::Key_J, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(Window->WordOrSentence, wsSentence) << "other modifier sets do nothing";
+
+    Key(Qt::Key_F, Qt::ControlModifier);
+    EXPECT_EQ(Window->WordOrSentence, wsWord) << "Ctrl+F goes back to the word";
+    EXPECT_EQ(Window->CurItemIndex, 0);
+
+    EXPECT_FALSE(Window->IdNoShowFlag);
+    Key(Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_TRUE(Window->IdNoShowFlag);
+
+    // Ctrl+Enter acts as Enter; Shift+Enter plays the voice and stays.
+    TypeToTheEnd();
+    Key(Qt::Key_Return, Qt::ControlModifier);
+    EXPECT_EQ(Window->InputLen, 0);
+    Key(Qt::Key_Return, Qt::ShiftModifier);
+    EXPECT_EQ(Window->WordOrSentence, wsWord);
+    EXPECT_EQ(Window->InputLen, 0);
+
+    Click(Window->imgCheck);
+    EXPECT_EQ(Window->CurItem[0].Check, 1);
+    EXPECT_EQ(Window->imgCheck->ImageIndex(), 1);
+}
+
+TEST_F(TrainingWindow, OnceMoreRepeatsTheWordsOfTheLastRun)
+{
+    OpenCourseScreen();
+    Click(Window->bWord);
+    Click(Window->bTraining);
+    QList<int> ids;
+    for (const TBandDataItem &w : Window->CurItem)
+        ids.append(w.Id);
+    Click(Window->bBack2);
+    ASSERT_EQ(Window->bOnceMore->ImageIndex(), 0);
+    Click(Window->bOnceMore);
+    Click(Window->bNewWordType2);
+    Click(Window->bOnceMore);
+    Click(Window->bTraining);
+    ASSERT_EQ(Window->CurScreenNo, 13000);
+    QList<int> again;
+    for (const TBandDataItem &w : Window->CurItem)
+        again.append(w.Id);
+    EXPECT_EQ(again, ids) << "in order, a once-more run keeps the order of the last run";
+    EXPECT_EQ(Window->Session[3], 1) << "a once-more run does not count as a new run";
+}
+
+TEST_F(TrainingWindow, TheStartScreenShowsUntilEnter)
+{
+    OpenCourseScreen();
+    // A clock that stands still: only Enter can end the wait.
+    bool entered = false;
+    QTimer::singleShot(50, [&] {
+        EXPECT_EQ(Window->CurScreenNo, 88888);
+        Type('x'); // other keys are swallowed there
+        EXPECT_EQ(Window->CurScreenNo, 88888);
+        Key(Qt::Key_Return);
+        entered = true;
+    });
+    ClockStep = 0;
+    Click(Window->bTraining);
+    EXPECT_TRUE(entered);
+    EXPECT_EQ(Window->CurScreenNo, 13000);
+}
+
+} // namespace
