@@ -3,7 +3,9 @@
 #include "Fonts.h"
 #include "RasterOps.h"
 
+#include <QFontInfo>
 #include <QFontMetrics>
+#include <QPainterPath>
 
 namespace {
 
@@ -13,12 +15,31 @@ constexpr int MeterRowHeight = 26;
 constexpr int FlagCellHeight = 28;
 constexpr int MissThreshold = 5;
 
+// Qt loses the synthetic bold of a face that has no bold style of its own
+// once glyphs outgrow its glyph cache (64 pixels), which would leave the
+// largest caption thinner than the others. So captions draw their outline
+// and thicken it themselves at every size, about as much as the synthetic
+// bold does.
 void DrawCaption(QPainter &canvas, int controlWidth, const QString &text, int points, const QColor &colour)
 {
-    canvas.setFont(PointFont(FaceMsPGothic, points, true));
+    const QFont bold = PointFont(FaceMsPGothic, points, true);
+    const bool realBold = QFontInfo(bold).styleName().contains(QStringLiteral("Bold"), Qt::CaseInsensitive);
+    const QFont outlineFont = realBold ? bold : PointFont(FaceMsPGothic, points);
+    const QFontMetrics metrics(bold);
+    const int x = CaptionX(controlWidth, metrics.horizontalAdvance(text));
+    const qreal thickening = realBold ? 0 : bold.pixelSize() / 24.0;
+    QPainterPath outline;
+    outline.addText(x + thickening / 2, QFontMetrics(outlineFont).ascent(), outlineFont, text);
+    canvas.save();
+    canvas.setRenderHint(QPainter::Antialiasing, true);
+    canvas.fillPath(outline, colour);
+    if (thickening > 0)
+        canvas.strokePath(outline, QPen(colour, thickening, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    canvas.restore();
+    // The canvas keeps the caption's font and colour, as a text drawn with
+    // them would leave it.
+    canvas.setFont(bold);
     canvas.setPen(colour);
-    canvas.setBackgroundMode(Qt::TransparentMode);
-    TextOut(canvas, CaptionX(controlWidth, canvas.fontMetrics().horizontalAdvance(text)), 0, text);
 }
 
 // The digits run 9 to 0 from left to right.

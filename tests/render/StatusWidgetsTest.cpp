@@ -63,6 +63,38 @@ TEST(StatusWidgets, TheWritingCaptionIsGreenAndCentred)
     EXPECT_TRUE(HasPixelNear(image, QColor(0, 128, 0), 10));
 }
 
+int InkCount(const QImage &image)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            count += image.pixel(x, y) != Untouched;
+    return count;
+}
+
+TEST(StatusWidgets, EveryCaptionIsBoldEvenAtTheLevelNameSize)
+{
+    InstallFontSubstitutions();
+    const QString text = QStringLiteral("Level 2");
+    for (int points : {38, 42, 56}) {
+        const QImage caption = Paint(400, 80, [&](QPainter &c) {
+            if (points == 56)
+                DrawLevelNamePanel(c, 400, text);
+            else if (points == 42)
+                DrawBandNamePanel(c, 400, text);
+            else
+                DrawWordAndSentencePanel(c, 400, ptWord);
+        });
+        const QString drawn = points == 38 ? QStringLiteral("word") : text;
+        const QImage regular = Paint(400, 80, [&](QPainter &c) {
+            c.setFont(PointFont(FaceMsPGothic, points));
+            c.setPen(Qt::black);
+            TextOut(c, 0, 0, drawn);
+        });
+        EXPECT_GT(InkCount(caption), InkCount(regular) * 5 / 4) << points << " pt";
+    }
+}
+
 TEST(StatusWidgets, OneDigitIsCentredAndTwoDigitsFillTheCounter)
 {
     const QImage counter = Picture("COUNTER");
