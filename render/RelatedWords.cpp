@@ -1,0 +1,81 @@
+#include "RelatedWords.h"
+
+#include "Fonts.h"
+#include "Markup.h"
+#include "TextFit.h"
+
+#include <QFontMetrics>
+
+namespace {
+
+// The typed word's band on the window (imgWordText) and the window's width.
+constexpr int WordTextTop = 198;
+constexpr int WordTextHeight = 124;
+constexpr int ClientWidth = 800;
+constexpr int RightLimit = ClientWidth - 10;
+constexpr int LineLeft = 368;
+constexpr int LineStep = 20;
+
+// The running pen of the related-words lines.
+struct TPen {
+    int X = LineLeft;
+    int Y = WordTextTop + WordTextHeight + 20;
+};
+
+void PlaceWrapped(QList<TPlacedWords> &placed, TPen &pen, const QString &text, TColor colour,
+                  const std::function<int(const QString &)> &width)
+{
+    if (text.isEmpty())
+        return;
+    const int whole = width(text);
+    if (pen.X + whole <= RightLimit) {
+        placed.append({text, pen.X, pen.Y, colour});
+        pen.X += whole;
+        return;
+    }
+    const int n = FittingPrefixLength(text, pen.X, RightLimit, width);
+    if (n == 0)
+        return;
+    placed.append({text.left(n), pen.X, pen.Y, colour});
+    pen.X = LineLeft;
+    pen.Y += LineStep;
+    const QString rest = text.mid(n);
+    placed.append({rest, pen.X, pen.Y, colour});
+    pen.X += width(rest);
+}
+
+} // namespace
+
+QList<TPlacedWords> LayoutRelatedWords(const TSentenceData &sense, const std::function<int(const QString &)> &width)
+{
+    QList<TPlacedWords> placed;
+    if (!sense.Etc1.isEmpty())
+        placed.append({sense.Etc1, ClientWidth / 2 - width(sense.Etc1) / 2, WordTextTop + 80, clBlack});
+    if (sense.Etc3.isEmpty())
+        return placed;
+    TPen pen;
+    // An "[b]" left open colours the following lines as well.
+    bool headword = false;
+    for (const QString &line : RelatedWordLines(sense.Etc3)) {
+        for (const TMarkedRun &run : MarkedLineRuns(line, headword))
+            PlaceWrapped(placed, pen, run.Text, run.Headword ? clBlue : clBlack, width);
+        pen.X = LineLeft;
+        pen.Y += LineStep;
+    }
+    return placed;
+}
+
+void DrawRelatedWords(QPainter &canvas, const TSentenceData &sense)
+{
+    const QFont font = PointFont(FaceMsPGothic, 11);
+    const QFontMetrics metrics(font);
+    const QList<TPlacedWords> placed =
+        LayoutRelatedWords(sense, [&metrics](const QString &text) { return metrics.horizontalAdvance(text); });
+    canvas.setFont(font);
+    canvas.setBackgroundMode(Qt::OpaqueMode);
+    canvas.setBackground(Qt::white);
+    for (const TPlacedWords &words : placed) {
+        canvas.setPen(QColor(RedOf(words.Color), GreenOf(words.Color), BlueOf(words.Color)));
+        TextOut(canvas, words.X, words.Y, words.Text);
+    }
+}
