@@ -162,6 +162,23 @@ public:
     void imgLevelName2Paint(TEgImage *Sender);
     void bBandAPaint(TEgImage *Sender);
     void bBandTotalPaint(TEgImage *Sender);
+    void imgWordMeaningPaint(TEgImage *Sender);
+    void imgSentensMeaningPaint(TEgImage *Sender);
+    void imgMessagePaint(TEgImage *Sender);
+    void imgWordPaint(TEgImage *Sender);
+    void imgIdNoPaint(TEgImage *Sender);
+    void imgSpecialTrainingPaint(TEgImage *Sender);
+    void imgLevelNamePaint(TEgImage *Sender);
+    void imgBandNamePaint(TEgImage *Sender);
+    void imgWordAndSentencePaint(TEgImage *Sender);
+    void imgCounterPaint(TEgImage *Sender);
+    void imgMissCountPaint(TEgImage *Sender);
+    void imgFlagPaint(TEgImage *Sender);
+    void imgPartPaint(TEgImage *Sender);
+
+    // The handler names the window binds; every handler name of its form
+    // description must be among them.
+    QStringList BoundHandlerNames() const { return HandlerNames; }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -205,6 +222,7 @@ private:
 
     TFrmMainEnvironment Env;
     QHash<QString, TEgImage *> Controls;
+    QStringList HandlerNames;
     // The first strip that could not be loaded while the controls were made.
     QString ControlError;
     bool Closing = false;

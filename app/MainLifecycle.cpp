@@ -109,8 +109,22 @@ void TFrmMain::CreateControls()
         {QStringLiteral("imgLevelName2Paint"), [this](TEgImage *s) { imgLevelName2Paint(s); }},
         {QStringLiteral("bBandAPaint"), [this](TEgImage *s) { bBandAPaint(s); }},
         {QStringLiteral("bBandTotalPaint"), [this](TEgImage *s) { bBandTotalPaint(s); }},
+        {QStringLiteral("imgWordMeaningPaint"), [this](TEgImage *s) { imgWordMeaningPaint(s); }},
+        {QStringLiteral("imgSentensMeaningPaint"), [this](TEgImage *s) { imgSentensMeaningPaint(s); }},
+        {QStringLiteral("imgMessagePaint"), [this](TEgImage *s) { imgMessagePaint(s); }},
+        {QStringLiteral("imgWordPaint"), [this](TEgImage *s) { imgWordPaint(s); }},
+        {QStringLiteral("imgIdNoPaint"), [this](TEgImage *s) { imgIdNoPaint(s); }},
+        {QStringLiteral("imgSpecialTrainingPaint"), [this](TEgImage *s) { imgSpecialTrainingPaint(s); }},
+        {QStringLiteral("imgLevelNamePaint"), [this](TEgImage *s) { imgLevelNamePaint(s); }},
+        {QStringLiteral("imgBandNamePaint"), [this](TEgImage *s) { imgBandNamePaint(s); }},
+        {QStringLiteral("imgWordAndSentencePaint"), [this](TEgImage *s) { imgWordAndSentencePaint(s); }},
+        {QStringLiteral("imgCounterPaint"), [this](TEgImage *s) { imgCounterPaint(s); }},
+        {QStringLiteral("imgMissCountPaint"), [this](TEgImage *s) { imgMissCountPaint(s); }},
+        {QStringLiteral("imgFlagPaint"), [this](TEgImage *s) { imgFlagPaint(s); }},
+        {QStringLiteral("imgPartPaint"), [this](TEgImage *s) { imgPartPaint(s); }},
     };
 
+    HandlerNames = handlers.keys();
     const TFormDesc &form = MainFormDescription();
     for (const TControlDesc &desc : form.Controls) {
         if (desc.Kind == TControlKind::Label) {

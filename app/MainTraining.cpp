@@ -8,6 +8,7 @@
 #include "EgImage.h"
 #include "KeyCommands.h"
 #include "RasterOps.h"
+#include "RelatedWords.h"
 #include "RunStart.h"
 #include "TrainingScreen.h"
 #include "Typing.h"
@@ -309,8 +310,13 @@ void TFrmMain::DrawTrainingTarget(QImage &)
     // The word and sentence renderers draw here.
 }
 
-void TFrmMain::PaintTrainingExtras(QPainter &)
+void TFrmMain::PaintTrainingExtras(QPainter &canvas)
 {
+    if (WordOrSentence == wsWord && InputMode == 9 && CurItemIndex >= 0 && CurItemIndex < CurItem.size()) {
+        const TBandDataItem &word = CurItem[CurItemIndex];
+        if (word.SentenceIndex >= 0 && word.SentenceIndex < word.Item.size())
+            DrawRelatedWords(canvas, word.Item[word.SentenceIndex]);
+    }
     if (WordOrSentence == wsSentence) {
         bTrans2->SetImageIndex(0);
         bTrans2->SetMouseOverImageIndex(2);

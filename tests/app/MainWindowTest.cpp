@@ -4,6 +4,7 @@
 #include "EgImage.h"
 #include "Fonts.h"
 #include "Main.h"
+#include "MainFormDescription.h"
 #include "ProgressFile.h"
 #include "UserFiles.h"
 
@@ -417,6 +418,18 @@ TEST_F(MainWindow, StartUpStopsWithAReasonWhenItsFilesCannotBeUsed)
         const QString error = window.FormCreate();
         EXPECT_TRUE(error.startsWith(QString::fromUtf16(c.reason))) << c.what << ": " << error.toStdString();
         EXPECT_EQ(window.CurScreenNo, -1) << c.what;
+    }
+}
+
+TEST_F(MainWindow, EveryHandlerOfTheFormIsBound)
+{
+    Start();
+    const QStringList bound = Window->BoundHandlerNames();
+    for (const TControlDesc &desc : MainFormDescription().Controls) {
+        for (const char *handler : {desc.OnClick, desc.OnPaint})
+            if (handler) {
+                EXPECT_TRUE(bound.contains(QString::fromLatin1(handler))) << desc.Name << " " << handler;
+            }
     }
 }
 
