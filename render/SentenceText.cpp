@@ -3,7 +3,6 @@
 #include "ChunkBands.h"
 #include "GlyphCells.h"
 #include "GuideMarks.h"
-#include "RasterOps.h"
 #include "WordText.h"
 
 namespace {
@@ -47,6 +46,19 @@ TCellLook LookOf(char c, int p, bool lineOne, const TSentenceScene &scene, int l
     return TCellLook::Grey;
 }
 
+// The same raster operations as CopyRect, without saving and restoring the
+// painter around every glyph: a sentence takes up to a hundred copies per
+// key. The caller has switched antialiasing and smoothing off.
+void Blit(QPainter &canvas, const QRect &cell, const QImage &strip, const QRect &source, QPainter::CompositionMode mode)
+{
+    if (canvas.compositionMode() != mode)
+        canvas.setCompositionMode(mode);
+    canvas.drawImage(cell, strip, source);
+}
+
+constexpr QPainter::CompositionMode SrcAnd = QPainter::RasterOp_SourceAndDestination;
+constexpr QPainter::CompositionMode MergePaint = QPainter::RasterOp_NotSourceOrDestination;
+
 void DrawCell(QPainter &canvas, const QImage &smallFont, const QRect &cell, char c, TCellLook look)
 {
     const int row = SmallGlyphRow(c);
@@ -54,17 +66,17 @@ void DrawCell(QPainter &canvas, const QImage &smallFont, const QRect &cell, char
     case TCellLook::Nothing:
         return;
     case TCellLook::Square:
-        CopyRect(canvas, cell, smallFont, SmallCell(SquareRow, scGrey), TRasterOp::SrcAnd);
+        Blit(canvas, cell, smallFont, SmallCell(SquareRow, scGrey), SrcAnd);
         return;
     case TCellLook::Black:
-        CopyRect(canvas, cell, smallFont, SmallCell(row, scBlack), TRasterOp::SrcAnd);
+        Blit(canvas, cell, smallFont, SmallCell(row, scBlack), SrcAnd);
         return;
     case TCellLook::Grey:
     case TCellLook::Pale:
         // Punch a white glyph-shaped hole first so the glyph keeps its
         // shade over a coloured band.
-        CopyRect(canvas, cell, smallFont, SmallCell(row, scBlack), TRasterOp::MergePaint);
-        CopyRect(canvas, cell, smallFont, SmallCell(row, look == TCellLook::Grey ? scGrey : scPale), TRasterOp::SrcAnd);
+        Blit(canvas, cell, smallFont, SmallCell(row, scBlack), MergePaint);
+        Blit(canvas, cell, smallFont, SmallCell(row, look == TCellLook::Grey ? scGrey : scPale), SrcAnd);
         return;
     }
 }
@@ -86,6 +98,7 @@ TSentenceLayout DrawSentence(int left, int top, QPainter &canvas, const TSentenc
 
     canvas.save();
     canvas.setRenderHint(QPainter::Antialiasing, false);
+    canvas.setRenderHint(QPainter::SmoothPixmapTransform, false);
     canvas.setCompositionMode(QPainter::CompositionMode_Source);
     canvas.fillRect(QRect(0, top, ClientWidth, scene.SentenceText.height()), Qt::white);
 
@@ -105,6 +118,7 @@ TSentenceLayout DrawSentence(int left, int top, QPainter &canvas, const TSentenc
         DrawCell(canvas, strips.SmallFont, cell, c, LookOf(c, p, lineOne, scene, l1));
     }
 
+    canvas.setCompositionMode(QPainter::CompositionMode_Source);
     const int typed = scene.Typing.InputLen;
     if (left != 0 && typed != length) {
         const bool onLineOne = typed < l1;
