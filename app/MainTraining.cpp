@@ -9,6 +9,8 @@
 #include "KeyCommands.h"
 #include "RasterOps.h"
 #include "RelatedWords.h"
+#include "SentenceText.h"
+#include "WordText.h"
 #include "RunStart.h"
 #include "TrainingScreen.h"
 #include "Typing.h"
@@ -305,13 +307,33 @@ void TFrmMain::ClearCurVoiceFile()
     // The voices come with the audio layer.
 }
 
-void TFrmMain::DrawTrainingTarget(QImage &)
+void TFrmMain::DrawTrainingTarget(QImage &background)
 {
-    // The word and sentence renderers draw here.
+    if (CurItemIndex < 0 || CurItemIndex >= CurItem.size())
+        return;
+    const TBandDataItem &item = CurItem[CurItemIndex];
+    QPainter painter(&background);
+    if (WordOrSentence == wsWord) {
+        DrawWord(painter, LargeFont, EnterMark, item.Word, TypingViewOf(*this), DispWordNo);
+    } else if (item.SentenceIndex >= 0 && item.SentenceIndex < item.Item.size()) {
+        DrawSentence(imgSentenceText->Left(), imgSentenceText->Top(), painter, {SmallFont, SVOCMark},
+                     {item.Item[item.SentenceIndex], TypingViewOf(*this), FPattern, GuideNo}, GuideMarkAtEdge);
+    }
 }
 
 void TFrmMain::PaintTrainingExtras(QPainter &canvas)
 {
+    if (FlashingSentence && WordOrSentence == wsSentence && CurItemIndex >= 0 && CurItemIndex < CurItem.size()) {
+        // The new sentence stands left-aligned for a moment with a grey
+        // corner, before the next paint puts it in its place.
+        canvas.fillRect(QRect(0, 0, 6, 6), QColor(128, 128, 128));
+        const TBandDataItem &item = CurItem[CurItemIndex];
+        if (item.SentenceIndex >= 0 && item.SentenceIndex < item.Item.size()) {
+            bool unused = false;
+            DrawSentence(0, imgSentenceText->Top(), canvas, {SmallFont, SVOCMark},
+                         {item.Item[item.SentenceIndex], TypingViewOf(*this), FPattern, GuideNo}, unused);
+        }
+    }
     if (WordOrSentence == wsWord && InputMode == 9 && CurItemIndex >= 0 && CurItemIndex < CurItem.size()) {
         const TBandDataItem &word = CurItem[CurItemIndex];
         if (word.SentenceIndex >= 0 && word.SentenceIndex < word.Item.size())
