@@ -7,6 +7,7 @@
 #include <SDL_mixer.h>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstring>
 
 namespace {
