@@ -211,7 +211,7 @@ private:
     void InvalidateWordText();
     // Draws the word or the sentence being typed into the training picture.
     void DrawTrainingTarget(QImage &background);
-    // Sound seams; the audio layer fills them.
+    // The program-wide click and voice players.
     void PlayKeySound(int n);
     void PlayVoice(const QString &file);
     void StopVoice();

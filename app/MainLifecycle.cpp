@@ -5,11 +5,13 @@
 #include "CourseLoader.h"
 #include "EgImage.h"
 #include "Fonts.h"
+#include "KeySounds.h"
 #include "MainFormDescription.h"
 #include "PngImage.h"
 #include "Resources.h"
 #include "Commands.h"
 #include "UserFiles.h"
+#include "VoicePlayer.h"
 #include "WindowPlacement.h"
 
 #include <QApplication>
@@ -74,11 +76,12 @@ TFrmMain::TFrmMain(TFrmMainEnvironment env, QWidget *parent) : QWidget(parent), 
 
 TFrmMain::~TFrmMain()
 {
-    // Pictures first, in the order they were loaded; the sound and voice
-    // players come with the audio and are released after them.
+    // Pictures first, in the order they were loaded, then the sounds.
     ScreenImage.clear();
     NumFont = LargeFont = SmallFont = EnterMark = MissMeter = FlagImage = SVOCMark = SoundMark = CounterImage = QImage();
     HinshiImage = {};
+    ReleaseKeySounds();
+    ReleaseVoicePlayer();
 }
 
 void TFrmMain::CreateControls()
@@ -207,7 +210,8 @@ QString TFrmMain::FormCreate()
     ModuleHandle = dlopen(nullptr, RTLD_LAZY | RTLD_NOLOAD);
     ExePath = Env.ExePath.isEmpty() ? QCoreApplication::applicationDirPath() + u'/' : Env.ExePath;
     DataPath = DecideDataPath(ExePath, Env.DataFolder);
-    // The voice player's remembered file is cleared by the audio start-up.
+    // The first voice request always opens its file.
+    ClearCurVoiceFile();
 
     CurScreenNo = -1;
     IdNoShowFlag = false;
@@ -247,7 +251,9 @@ QString TFrmMain::FormCreate()
     setFixedSize(800, 600);
     PlaceWindow();
     SetScreen(0);
-    // The voice player and the key clicks start here once audio is built in.
+    // Sound never stops start-up: without a device both stay silent.
+    InitVoicePlayer();
+    InitKeySounds();
     return QString();
 }
 

@@ -7,12 +7,14 @@
 #include "Commands.h"
 #include "EgImage.h"
 #include "KeyCommands.h"
+#include "KeySounds.h"
 #include "RasterOps.h"
 #include "RelatedWords.h"
 #include "SentenceText.h"
 #include "WordText.h"
 #include "RunStart.h"
 #include "TrainingScreen.h"
+#include "VoicePlayer.h"
 #include "Typing.h"
 
 #include <QCoreApplication>
@@ -287,24 +289,24 @@ void TFrmMain::keyPressEvent(QKeyEvent *event)
     QWidget::keyPressEvent(event);
 }
 
-void TFrmMain::PlayKeySound(int)
+void TFrmMain::PlayKeySound(int n)
 {
-    // The key clicks come with the audio layer.
+    ::PlayKeySound(n);
 }
 
-void TFrmMain::PlayVoice(const QString &)
+void TFrmMain::PlayVoice(const QString &file)
 {
-    // The voices come with the audio layer.
+    ::PlayVoice(file);
 }
 
 void TFrmMain::StopVoice()
 {
-    // The voices come with the audio layer.
+    ::StopVoice();
 }
 
 void TFrmMain::ClearCurVoiceFile()
 {
-    // The voices come with the audio layer.
+    ::ClearCurVoiceFile();
 }
 
 void TFrmMain::DrawTrainingTarget(QImage &background)
