@@ -361,8 +361,76 @@ def test_level_menu_statistics(s):
     s.procs[-1].wait(timeout=10)
 
 
+def glyph_cell_matches(shot, strip, column, row, left, top, width):
+    """Whether the screenshot shows the large glyph strip's cell (column,
+    row) copied to (left, top), over its first `width` columns."""
+    return all(shot.pixel(left + x, top + y) == strip.pixel(column * 61 + x, row * 70 + y)
+               for y in range(0, 70, 3) for x in range(width))
+
+
+def test_training_typing(s):
+    s.start()
+    window = s.wait_window()
+    check(window is not None, "the main window appears for training")
+    if window is None:
+        return
+    run(["xdotool", "windowfocus", "--sync", str(window)], s.env)
+    s.click(window, 302 + 96, 249 + 20)
+    s.click(window, 59 + 122, 200 + 19)
+    s.park(window)
+    run(["xdotool", "key", "Return"], s.env)
+    time.sleep(0.3)
+    shot = s.shot(window, "start-screen")
+    check(same_as_artwork(shot, "SCR88888", [(5, 5), (795, 595), (400, 590)]), "Enter on the course screen shows the start screen")
+    run(["xdotool", "key", "Return"], s.env)
+    time.sleep(0.6)
+
+    # The run takes the band's words in order, so the first word is "rest".
+    run(["xdotool", "type", "--delay", "60", "re"], s.env)
+    time.sleep(0.4)
+    shot = s.shot(window, "word-typing")
+    large = Png(os.path.join(ARTWORK, "FONTLARGE.png"))
+    # "rest" is 156 pixels wide: it starts at 10 + (780 - 156) / 2 = 322.
+    check(glyph_cell_matches(shot, large, 0, 17, 322, 198, 33), "the typed r is drawn in blue from the glyph strip")
+    check(glyph_cell_matches(shot, large, 0, 4, 355, 198, 44), "the typed e follows it at the r's advance")
+    magenta = (255, 0, 153)
+    bar = [shot.pixel(x, y) for x in (399, 426) for y in (270, 275)]
+    check(bar == [magenta] * 4, "the cursor bar stands under the next letter in magenta")
+    check(shot.pixel(398, 272) != magenta and shot.pixel(427, 272) != magenta and shot.pixel(410, 269) != magenta
+          and shot.pixel(410, 276) != magenta, "the cursor bar is exactly 28 x 6 pixels")
+    check(shot.pixel(420, 230) == (255, 255, 255), "the letters still to type stay hidden")
+
+    run(["xdotool", "type", "--delay", "60", "st"], s.env)
+    time.sleep(0.4)
+    shot = s.shot(window, "word-complete")
+    check(all(shot.pixel(x, 272) != magenta for x in range(300, 520)), "a completed word has no cursor bar")
+
+    # On to the first sentence that needs two lines: either's second sense.
+    for _ in range(11):
+        run(["xdotool", "key", "ctrl+j"], s.env)
+        time.sleep(0.15)
+    time.sleep(0.5)
+    run(["xdotool", "type", "--delay", "40", "I have friends in Ky"], s.env)
+    time.sleep(0.5)
+    shot = s.shot(window, "sentence-typing")
+    # 51 characters on line 1: X0 = 10 + (780 - 714) / 2 = 43; the cursor
+    # stands under character 21 of line 1.
+    x = 43 + 14 * 20
+    check(shot.pixel(x + 7, 198 + 37) == magenta and shot.pixel(x + 13, 198 + 39) == magenta
+          and shot.pixel(x + 6, 198 + 38) != magenta and shot.pixel(x + 14, 198 + 38) != magenta,
+          "the sentence cursor bar stands under the next character of line 1")
+    run(["xdotool", "type", "--delay", "40", "oto and Tokyo So lets visit either town"], s.env)
+    time.sleep(0.6)
+    shot = s.shot(window, "sentence-complete")
+    subject_blue = (0, 153, 255)
+    check(shot.pixel(43 + 1, 198 + 16) == subject_blue, "a completed sentence shows its subject band in blue")
+    s.close(window)
+    s.procs[-1].wait(timeout=10)
+
+
 def main():
-    for test in (test_start_navigate_close, test_second_start, test_guide_and_information, test_level_menu_statistics):
+    for test in (test_start_navigate_close, test_second_start, test_guide_and_information, test_level_menu_statistics,
+                 test_training_typing):
         s = Session()
         try:
             test(s)
