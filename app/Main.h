@@ -53,6 +53,9 @@ struct TFrmMainEnvironment {
 // the logic and asking the renderers to paint.
 class TFrmMain : public QWidget, public TTrainingState {
     Q_OBJECT
+    // The sub-window previews the key clicks and shows its messages through
+    // this window's seams.
+    friend class TFrmSub;
 
 public:
     static inline const QString ApplicationTitle = QStringLiteral("タイポンで英作トレーニング（体験版）");

@@ -35,7 +35,8 @@ const char *const ScreenNames[] = {"SCR00000", "SCR10000", "SCR12000", "SCR13000
 
 void DefaultMessage(const QString &text)
 {
-    QMessageBox box(QMessageBox::Warning, QString(), text, QMessageBox::Ok);
+    // Owned by the window in front, so it opens over the sub-window too.
+    QMessageBox box(QMessageBox::Warning, QString(), text, QMessageBox::Ok, QApplication::activeWindow());
     box.exec();
 }
 

@@ -5,6 +5,7 @@
 #include "EgImage.h"
 #include "GlyphText.h"
 #include "ProgressBar.h"
+#include "Unit1.h"
 
 #include <QKeyEvent>
 #include <QLabel>
@@ -179,14 +180,14 @@ void TFrmMain::bBackClick(TEgImage *)
 
 void TFrmMain::bNameSelectClick(TEgImage *)
 {
-    // The user dialog opens here once it exists; the progress is saved first
-    // so that the dialog's files are current.
+    // The progress is saved first so that the dialog's files are current.
     SaveScore();
+    ShowSubForm(*this, 11000);
 }
 
 void TFrmMain::bSetupClick(TEgImage *)
 {
-    // The options dialog opens here once it exists.
+    ShowSubForm(*this, 12100);
 }
 
 void TFrmMain::FormClick(TEgImage *)

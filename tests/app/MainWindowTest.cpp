@@ -9,11 +9,13 @@
 #include "UserFiles.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QTemporaryDir>
 #include <QTest>
+#include <QTimer>
 
 #include <gtest/gtest.h>
 
@@ -437,7 +439,15 @@ TEST_F(MainWindow, NameSelectSavesTheProgress)
 {
     Start();
     Click(Window->ImgBtn1);
+    // The user dialog opens modally after the save; it is left at once.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+            dialog->done(2);
+    });
+    poll.start(5);
     Click(Window->bNameSelect);
+    poll.stop();
     EXPECT_TRUE(Window->ScoreSaved);
     EXPECT_FALSE(ReadFile(QStringLiteral("Score/-----.dat")).isEmpty());
 }

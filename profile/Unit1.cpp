@@ -1,0 +1,373 @@
+// The sub-window: its making, its screens and painting, and the user role.
+
+#include "Unit1.h"
+
+#include "EgImage.h"
+#include "Fonts.h"
+#include "Main.h"
+#include "PngImage.h"
+#include "SubFormDescription.h"
+#include "UserFiles.h"
+#include "UserList.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPainter>
+#include <QPushButton>
+
+namespace {
+
+const char *const ScreenNames[] = {"SCR11000", "SCR11001", "SCR11002", "SCR12100"};
+
+const QString EmptyNameMessage = QStringLiteral("名前を入力してください。");
+const QString DuplicateNameMessage = QStringLiteral("すでに同じ名前があります。違う名前で登録してください。");
+const QString LastUserMessage = QStringLiteral("最低一つのタイポン度が必要です。");
+// A name becomes a file name in "Score/", so it must not be able to reach
+// outside that folder or fail to be saved.
+const QString UnsafeNameMessage = QStringLiteral(
+    "この名前は登録できません。\n"
+    "記号 \\ / : * ? \" < > | と制御文字は使えません。「.」「..」だけの名前、"
+    "前後に空白のある名前も使えません。違う名前で登録してください。");
+
+QColor FromBgr(std::uint32_t bgr)
+{
+    return QColor(int(bgr & 0xFF), int((bgr >> 8) & 0xFF), int((bgr >> 16) & 0xFF));
+}
+
+QFont DescribedFont(const TFontDesc &font, const QFont &windowFont)
+{
+    if (!font.Face)
+        return windowFont;
+    return PixelFont(QString::fromUtf8(font.Face), font.PixelSize, font.Bold);
+}
+
+} // namespace
+
+TFrmSub::TFrmSub(TFrmMain &frmMain) : QDialog(&frmMain), FrmMain(frmMain)
+{
+    const TFormDesc &form = SubFormDescription();
+    setObjectName(QString::fromUtf8(form.Name));
+    setWindowTitle(QString::fromUtf8(form.Caption));
+    setWindowFlags(Qt::Dialog | Qt::FramelessWindowHint);
+    setWindowModality(Qt::ApplicationModal);
+    // The background picture covers the whole window, so nothing is erased.
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setFont(PixelFont(QString::fromUtf8(form.Font.Face), form.Font.PixelSize, form.Font.Bold));
+    PlayKeySound = [main = &frmMain](int n) { main->PlayKeySound(n); };
+    ShowMessage = [main = &frmMain](const QString &text) { main->Env.ShowMessage(text); };
+    CreateControls();
+    FormCreate();
+}
+
+TFrmSub::~TFrmSub()
+{
+    // The pictures go with the window; the controls are its children.
+    ScreenImage.clear();
+}
+
+void TFrmSub::CreateControls()
+{
+    const QHash<QString, std::function<void(TEgImage *)>> handlers = {
+        {QStringLiteral("ImgBtnAddClick"), [this](TEgImage *s) { ImgBtnAddClick(s); }},
+        {QStringLiteral("ImgBtnAddAClick"), [this](TEgImage *s) { ImgBtnAddAClick(s); }},
+        {QStringLiteral("ImgBtnCancelAClick"), [this](TEgImage *s) { ImgBtnCancelAClick(s); }},
+        {QStringLiteral("ImgBtnDeleteClick"), [this](TEgImage *s) { ImgBtnDeleteClick(s); }},
+        {QStringLiteral("ImgBtnDeleteDClick"), [this](TEgImage *s) { ImgBtnDeleteDClick(s); }},
+        {QStringLiteral("ImgBtnCancelDClick"), [this](TEgImage *s) { ImgBtnCancelDClick(s); }},
+        {QStringLiteral("ImgBtnSelectClick"), [this](TEgImage *s) { ImgBtnSelectClick(s); }},
+        {QStringLiteral("ImgBtnCancelClick"), [this](TEgImage *s) { ImgBtnCancelClick(s); }},
+        {QStringLiteral("imgUserIdPaint"), [this](TEgImage *s) { imgUserIdPaint(s); }},
+        {QStringLiteral("bTypeSound1Click"), [this](TEgImage *s) { bTypeSound1Click(s); }},
+        {QStringLiteral("bMissSound1Click"), [this](TEgImage *s) { bMissSound1Click(s); }},
+        {QStringLiteral("bDispWord1Click"), [this](TEgImage *s) { bDispWord1Click(s); }},
+        {QStringLiteral("bVoice1Click"), [this](TEgImage *s) { bVoice1Click(s); }},
+        {QStringLiteral("bMeaning1Click"), [this](TEgImage *s) { bMeaning1Click(s); }},
+        {QStringLiteral("bGuide1Click"), [this](TEgImage *s) { bGuide1Click(s); }},
+    };
+
+    QHash<QString, TEgImage *> images;
+    for (const TControlDesc &desc : SubFormDescription().Controls) {
+        const QString name = QString::fromUtf8(desc.Name);
+        QWidget *widget = nullptr;
+        switch (desc.Kind) {
+        case TControlKind::ListBox: {
+            ListBox1 = new QListWidget(this);
+            ListBox1->setFrameShape(QFrame::NoFrame);
+            ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+            ListBox1->setFont(DescribedFont(desc.Text.Font, font()));
+            QPalette palette = ListBox1->palette();
+            palette.setColor(QPalette::Text, FromBgr(desc.Text.TextColor));
+            ListBox1->setPalette(palette);
+            widget = ListBox1;
+            break;
+        }
+        case TControlKind::Edit:
+            Edit1 = new QLineEdit(this);
+            Edit1->setFrame(false);
+            Edit1->setMaxLength(desc.Text.MaxLength);
+            Edit1->setFont(DescribedFont(desc.Text.Font, font()));
+            // Names may be typed in Japanese through the input method.
+            Edit1->setAttribute(Qt::WA_InputMethodEnabled, true);
+            widget = Edit1;
+            break;
+        case TControlKind::PushButton: {
+            auto *button = new QPushButton(QString::fromUtf8(desc.Text.Caption), this);
+            // Enter does not press a button: the window has no keys of its own.
+            button->setAutoDefault(false);
+            button->setDefault(false);
+            button->setFont(DescribedFont(desc.Text.Font, font()));
+            if (name == u"btnCancel") {
+                btnCancel = button;
+                connect(button, &QPushButton::clicked, this, [this] { btnCancelClick(); });
+            } else {
+                BtnOK = button;
+                connect(button, &QPushButton::clicked, this, [this] { BtnOKClick(); });
+            }
+            widget = button;
+            break;
+        }
+        case TControlKind::Label:
+            break;
+        case TControlKind::Image: {
+            auto *control = new TEgImage(this);
+            control->BeginLoading();
+            control->SetBounds(desc.Left, desc.Top, desc.Width, desc.Height);
+            control->SetCursor(desc.Pointer == TPointer::Arrow ? Qt::ArrowCursor : Qt::PointingHandCursor);
+            control->SetTag(desc.Tag);
+            control->SetTransparent(desc.Transparent);
+            control->SetImageIndex(desc.ImageIndex == NoFrame ? 0 : desc.ImageIndex);
+            control->SetMouseDownImageIndex(desc.MouseDownImageIndex);
+            control->SetMouseOverImageIndex(desc.MouseOverImageIndex);
+            // A missing strip leaves a blank control; the window still works.
+            if (desc.Picture)
+                if (const TPngResult strip = LoadPicture(QString::fromUtf8(desc.Picture)))
+                    control->SetPngImage(strip.Image);
+            control->SetNumBitmaps(desc.NumBitmaps > 0 ? desc.NumBitmaps : 1);
+            control->EndLoading();
+            if (desc.OnClick)
+                control->SetOnClick(handlers.value(QString::fromUtf8(desc.OnClick)));
+            if (desc.OnPaint)
+                control->SetOnPaint(handlers.value(QString::fromUtf8(desc.OnPaint)));
+            images.insert(name, control);
+            widget = control;
+            break;
+        }
+        }
+        if (!widget)
+            continue;
+        widget->setObjectName(name);
+        if (desc.Kind != TControlKind::Image)
+            widget->setGeometry(desc.Left, desc.Top, desc.Width, desc.Height);
+        widget->hide();
+        Controls.append(widget);
+    }
+
+#define TYPEKO_BIND_SUB_CONTROL(name) name = images.value(QStringLiteral(#name));
+    TYPEKO_SUB_IMAGE_CONTROLS(TYPEKO_BIND_SUB_CONTROL)
+#undef TYPEKO_BIND_SUB_CONTROL
+}
+
+void TFrmSub::FormCreate()
+{
+    FTypeSoundNo = FMissSoundNo = FDispWordNo = FVoiceNo = FMeaningNo = FGuideNo = -1;
+    bTypeSound = {bTypeSound1, bTypeSound2, bTypeSound3};
+    bMissSound = {bMissSound1, bMissSound2};
+    bDispWord = {bDispWord1, bDispWord2};
+    bVoice = {bVoice1, bVoice2};
+    bMeaning = {bMeaning1, bMeaning2, bMeaning3};
+    bGuide = {bGuide1, bGuide2, bGuide3, bGuide4};
+
+    // A missing background paints as nothing; the controls still show.
+    for (const char *name : ScreenNames)
+        if (const TPngResult picture = LoadPicture(QString::fromLatin1(name)))
+            ScreenImage.insert(QString::fromLatin1(name), picture.Image);
+
+    PlaceWindow();
+}
+
+void TFrmSub::PlaceWindow()
+{
+    const TFormDesc &form = SubFormDescription();
+    const QRect outer = FrmMain.frameGeometry();
+    setFixedSize(form.ClientWidth, form.ClientHeight);
+    // The window has no frame, so its outer size is its client size.
+    move(outer.left() + (outer.width() - form.ClientWidth) / 2, outer.top() + (outer.height() - form.ClientHeight) / 2);
+}
+
+void TFrmSub::SetSubScreen(int ScreenNo)
+{
+    for (QWidget *control : std::as_const(Controls))
+        if (control->isVisible())
+            control->hide();
+    for (const TControlDesc &desc : SubFormDescription().Controls) {
+        if (!desc.Screens.Contains(ScreenNo))
+            continue;
+        if (QWidget *control = findChild<QWidget *>(QString::fromUtf8(desc.Name), Qt::FindDirectChildrenOnly))
+            control->show();
+    }
+    CurScreenNo = ScreenNo;
+    update();
+}
+
+void TFrmSub::InitSubScreen(int ScreenNo)
+{
+    if (ScreenNo == 11000) {
+        FillUserList();
+    } else if (ScreenNo == 12100) {
+        SetTypeSoundNo(FrmMain.TypeSoundNo);
+        SetMissSoundNo(FrmMain.MissSoundNo);
+        SetDispWordNo(FrmMain.DispWordNo);
+        SetVoiceNo(FrmMain.VoiceNo);
+        SetMeaningNo(FrmMain.MeaningNo);
+        SetGuideNo(FrmMain.GuideNo);
+    }
+}
+
+void TFrmSub::paintEvent(QPaintEvent *)
+{
+    QPainter canvas(this);
+    FormPaint(canvas);
+}
+
+void TFrmSub::FormPaint(QPainter &canvas)
+{
+    if (CurScreenNo == -1)
+        return;
+    const QString name = QStringLiteral("SCR%1").arg(CurScreenNo, 5, 10, QLatin1Char('0'));
+    canvas.drawImage(0, 0, ScreenImage.value(name));
+}
+
+void TFrmSub::FillUserList()
+{
+    ListBox1->clear();
+    ListBox1->addItems(ReadUserList(FrmMain.DataPath));
+    const qsizetype current = IndexOfUser(Users(), FrmMain.UserId);
+    ListBox1->setCurrentRow(int(current >= 0 ? current : 0));
+}
+
+QStringList TFrmSub::Users() const
+{
+    QStringList users;
+    for (int i = 0; i < ListBox1->count(); ++i)
+        users.append(ListBox1->item(i)->text());
+    return users;
+}
+
+QString TFrmSub::SelectedUser() const
+{
+    const QListWidgetItem *item = ListBox1->currentItem();
+    return item ? item->text() : QString();
+}
+
+void TFrmSub::ImgBtnAddClick(TEgImage *)
+{
+    SetSubScreen(11001);
+    Edit1->clear();
+    Edit1->setFocus();
+}
+
+void TFrmSub::ImgBtnAddAClick(TEgImage *)
+{
+    QStringList users = Users();
+    const QString name = Edit1->text();
+    switch (CheckNewUserName(users, name)) {
+    case TNewUserCheck::Empty:
+        ShowMessage(EmptyNameMessage);
+        return;
+    case TNewUserCheck::Unsafe:
+        ShowMessage(UnsafeNameMessage);
+        return;
+    case TNewUserCheck::Duplicate:
+        ShowMessage(DuplicateNameMessage);
+        return;
+    case TNewUserCheck::Ok:
+        break;
+    }
+    SetSubScreen(11000);
+    const qsizetype place = InsertUser(users, name);
+    ListBox1->insertItem(int(place), name);
+    ListBox1->setCurrentRow(int(place));
+    // The name stays listed even when its file cannot be made; choosing it
+    // then starts from a fresh progress.
+    if (const QString error = SaveWholeFile(ProgressFilePath(FrmMain.DataPath, name), QByteArray()); !error.isEmpty())
+        ShowMessage(error);
+}
+
+void TFrmSub::ImgBtnCancelAClick(TEgImage *)
+{
+    SetSubScreen(11000);
+}
+
+void TFrmSub::ImgBtnDeleteClick(TEgImage *)
+{
+    if (ListBox1->count() == 1) {
+        ShowMessage(LastUserMessage);
+        return;
+    }
+    SetSubScreen(11002);
+}
+
+void TFrmSub::ImgBtnDeleteDClick(TEgImage *)
+{
+    SetSubScreen(11000);
+    const int index = ListBox1->currentRow();
+    if (index < 0)
+        return;
+    const QString name = ListBox1->item(index)->text();
+    // Every listed name is a safe one, so the file lies inside "Score/"; a
+    // failure to delete leaves the file and still drops the name.
+    if (IsSafeUserName(name))
+        QFile::remove(ProgressFilePath(FrmMain.DataPath, name));
+    delete ListBox1->takeItem(index);
+    ListBox1->setCurrentRow(int(SelectionAfterRemoval(index, ListBox1->count())));
+}
+
+void TFrmSub::ImgBtnCancelDClick(TEgImage *)
+{
+    SetSubScreen(11000);
+}
+
+void TFrmSub::imgUserIdPaint(TEgImage *Sender)
+{
+    QPainter &canvas = *Sender->Canvas();
+    canvas.setBrush(Qt::NoBrush);
+    canvas.setFont(PointFont(FaceMsPGothic, 12, true));
+    canvas.setPen(QColor(255, 0, 0));
+    TextOut(canvas, 8, 8, SelectedUser());
+}
+
+void TFrmSub::ImgBtnSelectClick(TEgImage *)
+{
+    if (CurScreenNo == 11000) {
+        FrmMain.UserId = SelectedUser();
+        FrmMain.SetScreen(10000);
+        FrmMain.LoadScore();
+    }
+    done(1);
+}
+
+void TFrmSub::ImgBtnCancelClick(TEgImage *Sender)
+{
+    if (IndexOfUser(Users(), FrmMain.UserId) < 0) {
+        ImgBtnSelectClick(Sender);
+        return;
+    }
+    done(2);
+}
+
+int ShowSubForm(TFrmMain &FrmMain, int ScreenNo)
+{
+    int result = 2;
+    {
+        // Owned by this scope, so the window is released however the modal
+        // loop ends.
+        TFrmSub FrmSub(FrmMain);
+        FrmSub.SetSubScreen(ScreenNo);
+        FrmSub.InitSubScreen(ScreenNo);
+        result = FrmSub.exec();
+    }
+    QCoreApplication::processEvents();
+    return result;
+}

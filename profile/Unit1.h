@@ -1,0 +1,141 @@
+#pragma once
+
+#include <QDialog>
+#include <QHash>
+#include <QImage>
+#include <QList>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <span>
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class TEgImage;
+class TFrmMain;
+
+// The picture controls of the sub-window in form order; the window holds
+// each under its own name.
+#define TYPEKO_SUB_IMAGE_CONTROLS(X)                                                                                   \
+    X(ImgBtnAdd) X(ImgBtnDelete) X(ImgBtnCancel) X(ImgBtnSelect) X(ImgBtnCancelA) X(ImgBtnAddA) X(imgUserId)           \
+    X(ImgBtnCancelD) X(ImgBtnDeleteD) X(bTypeSound1) X(bTypeSound2) X(bTypeSound3) X(bMissSound1) X(bMissSound2)       \
+    X(bDispWord1) X(bDispWord2) X(bVoice1) X(bVoice2) X(bMeaning1) X(bMeaning2) X(bMeaning3) X(bGuide1) X(bGuide2)     \
+    X(bGuide3) X(bGuide4)
+
+// The modal sub-window over the middle of the main window. Opened on 11000
+// it is the user dialog (the list 11000, name entry 11001, delete
+// confirmation 11002); opened on 12100 it is the options dialog. A new one
+// is made for every opening and keeps nothing between openings; it reads and
+// writes the main window's fields directly, as the main window's own
+// handlers do.
+class TFrmSub : public QDialog {
+    Q_OBJECT
+
+public:
+    // Builds the controls and loads the four backgrounds; the window is
+    // placed over the middle of FrmMain as it stands now.
+    explicit TFrmSub(TFrmMain &FrmMain);
+    ~TFrmSub() override;
+
+    void SetSubScreen(int ScreenNo);
+    void InitSubScreen(int ScreenNo);
+
+    // The options being edited; a write marks the switch of the value, and a
+    // value outside the group's range is kept but marks none.
+    int TypeSoundNo() const { return FTypeSoundNo; }
+    void SetTypeSoundNo(int value);
+    int MissSoundNo() const { return FMissSoundNo; }
+    void SetMissSoundNo(int value);
+    int DispWordNo() const { return FDispWordNo; }
+    void SetDispWordNo(int value);
+    int VoiceNo() const { return FVoiceNo; }
+    void SetVoiceNo(int value);
+    int MeaningNo() const { return FMeaningNo; }
+    void SetMeaningNo(int value);
+    int GuideNo() const { return FGuideNo; }
+    void SetGuideNo(int value);
+
+    int CurScreenNo = -1;
+    // The four backgrounds by resource name, owned by the window.
+    QHash<QString, QImage> ScreenImage;
+
+    QListWidget *ListBox1 = nullptr;
+    QLineEdit *Edit1 = nullptr;
+    QPushButton *btnCancel = nullptr;
+    QPushButton *BtnOK = nullptr;
+#define TYPEKO_DECLARE_SUB_CONTROL(name) TEgImage *name = nullptr;
+    TYPEKO_SUB_IMAGE_CONTROLS(TYPEKO_DECLARE_SUB_CONTROL)
+#undef TYPEKO_DECLARE_SUB_CONTROL
+
+    std::array<TEgImage *, 3> bTypeSound{};
+    std::array<TEgImage *, 2> bMissSound{};
+    std::array<TEgImage *, 2> bDispWord{};
+    std::array<TEgImage *, 2> bVoice{};
+    std::array<TEgImage *, 3> bMeaning{};
+    std::array<TEgImage *, 4> bGuide{};
+
+    // Seams, filled from the main window: the previews' clicks and the
+    // dialog's messages (empty title, warning icon, one OK button).
+    std::function<void(int n)> PlayKeySound;
+    std::function<void(const QString &text)> ShowMessage;
+
+    // User role.
+    void ImgBtnAddClick(TEgImage *Sender);
+    void ImgBtnAddAClick(TEgImage *Sender);
+    void ImgBtnCancelAClick(TEgImage *Sender);
+    void ImgBtnDeleteClick(TEgImage *Sender);
+    void ImgBtnDeleteDClick(TEgImage *Sender);
+    void ImgBtnCancelDClick(TEgImage *Sender);
+    void ImgBtnSelectClick(TEgImage *Sender);
+    void ImgBtnCancelClick(TEgImage *Sender);
+    void imgUserIdPaint(TEgImage *Sender);
+
+    // Options role.
+    void bTypeSound1Click(TEgImage *Sender);
+    void bMissSound1Click(TEgImage *Sender);
+    void bDispWord1Click(TEgImage *Sender);
+    void bVoice1Click(TEgImage *Sender);
+    void bMeaning1Click(TEgImage *Sender);
+    void bGuide1Click(TEgImage *Sender);
+    void BtnOKClick();
+    void btnCancelClick();
+
+    // The list's names in their order, and the selected one ("" when none).
+    QStringList Users() const;
+    QString SelectedUser() const;
+
+public slots:
+    // The window's only ways out are its own buttons: Escape and a close
+    // request from the desktop do nothing.
+    void reject() override {}
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    void FormCreate();
+    void CreateControls();
+    void PlaceWindow();
+    void FormPaint(QPainter &canvas);
+    void FillUserList();
+    // Writes one option of a group: clears the old value's switch, marks the new.
+    static void WriteOption(int &field, int value, std::span<TEgImage *const> group);
+
+    TFrmMain &FrmMain;
+    // Every control in form order, for the screen switch.
+    QList<QWidget *> Controls;
+    int FTypeSoundNo = -1;
+    int FMissSoundNo = -1;
+    int FDispWordNo = -1;
+    int FVoiceNo = -1;
+    int FMeaningNo = -1;
+    int FGuideNo = -1;
+};
+
+// Opens a new sub-window on a screen over FrmMain and runs it modally.
+// Returns 1 for OK or Select, 2 for Cancel. The window is gone when this
+// returns, and pending events have been processed once so that the main
+// window has repainted.
+int ShowSubForm(TFrmMain &FrmMain, int ScreenNo);

@@ -1,0 +1,86 @@
+// The options role of the sub-window: six groups of switches that act like
+// radio buttons, applied to the main window only by OK.
+
+#include "Unit1.h"
+
+#include "EgImage.h"
+#include "Main.h"
+
+namespace {
+
+// The switch frames: resting, pressed, chosen.
+constexpr int FrameResting = 0;
+constexpr int FramePressed = 1;
+constexpr int FrameChosen = 2;
+
+// The clicks the typing-sound and miss-sound previews play, by option value;
+// 0 plays nothing.
+constexpr int TypeSoundPreview[] = {1, 2, 0};
+constexpr int MissSoundPreview[] = {3, 0};
+
+} // namespace
+
+void TFrmSub::WriteOption(int &field, int value, std::span<TEgImage *const> group)
+{
+    if (value == field)
+        return;
+    const auto inRange = [&](int v) { return v >= 0 && v < int(group.size()); };
+    if (inRange(field)) {
+        group[field]->SetImageIndex(FrameResting);
+        group[field]->SetMouseDownImageIndex(FramePressed);
+    }
+    field = value;
+    if (inRange(value)) {
+        // A chosen switch keeps its chosen look while it is pressed again.
+        group[value]->SetImageIndex(FrameChosen);
+        group[value]->SetMouseDownImageIndex(FrameChosen);
+    }
+}
+
+void TFrmSub::SetTypeSoundNo(int value) { WriteOption(FTypeSoundNo, value, bTypeSound); }
+void TFrmSub::SetMissSoundNo(int value) { WriteOption(FMissSoundNo, value, bMissSound); }
+void TFrmSub::SetDispWordNo(int value) { WriteOption(FDispWordNo, value, bDispWord); }
+void TFrmSub::SetVoiceNo(int value) { WriteOption(FVoiceNo, value, bVoice); }
+void TFrmSub::SetMeaningNo(int value) { WriteOption(FMeaningNo, value, bMeaning); }
+void TFrmSub::SetGuideNo(int value) { WriteOption(FGuideNo, value, bGuide); }
+
+void TFrmSub::bTypeSound1Click(TEgImage *Sender)
+{
+    SetTypeSoundNo(Sender->Tag());
+    if (FTypeSoundNo >= 0 && FTypeSoundNo < int(std::size(TypeSoundPreview)) && TypeSoundPreview[FTypeSoundNo] > 0)
+        PlayKeySound(TypeSoundPreview[FTypeSoundNo]);
+}
+
+void TFrmSub::bMissSound1Click(TEgImage *Sender)
+{
+    SetMissSoundNo(Sender->Tag());
+    if (FMissSoundNo >= 0 && FMissSoundNo < int(std::size(MissSoundPreview)) && MissSoundPreview[FMissSoundNo] > 0)
+        PlayKeySound(MissSoundPreview[FMissSoundNo]);
+}
+
+void TFrmSub::bDispWord1Click(TEgImage *Sender) { SetDispWordNo(Sender->Tag()); }
+void TFrmSub::bVoice1Click(TEgImage *Sender) { SetVoiceNo(Sender->Tag()); }
+void TFrmSub::bMeaning1Click(TEgImage *Sender) { SetMeaningNo(Sender->Tag()); }
+void TFrmSub::bGuide1Click(TEgImage *Sender) { SetGuideNo(Sender->Tag()); }
+
+void TFrmSub::BtnOKClick()
+{
+    if (CurScreenNo == 12100) {
+        FrmMain.TypeSoundNo = FTypeSoundNo;
+        FrmMain.MissSoundNo = FMissSoundNo;
+        FrmMain.DispWordNo = FDispWordNo;
+        FrmMain.VoiceNo = FVoiceNo;
+        FrmMain.MeaningNo = FMeaningNo;
+        FrmMain.GuideNo = FGuideNo;
+        // The item being typed is laid out again with the new options; its
+        // typing state stays as it is.
+        FrmMain.SetScreen(13000);
+        FrmMain.SetTrainingScreen(false);
+    }
+    done(1);
+}
+
+void TFrmSub::btnCancelClick()
+{
+    done(2);
+}
