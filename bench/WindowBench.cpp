@@ -6,6 +6,9 @@
 
 #include <QApplication>
 #include <QTemporaryDir>
+#include <QTest>
+
+#include <memory>
 
 #include <benchmark/benchmark.h>
 
@@ -55,6 +58,87 @@ void BM_ScreenSwitchWithRepaint(benchmark::State &state)
     }
 }
 BENCHMARK(BM_ScreenSwitchWithRepaint)->Unit(benchmark::kMicrosecond);
+
+// A window on the training screen of a word-and-sentence run, moved on to
+// the target `forwards` steps after the first word.
+std::unique_ptr<TFrmMain> TrainingWindow(const QTemporaryDir &folder, int forwards)
+{
+    TFrmMainEnvironment env = BenchEnvironment(folder);
+    auto clock = std::make_shared<qint64>(0);
+    env.TickCount = [clock] { return *clock += 1000; };
+    auto window = std::make_unique<TFrmMain>(env);
+    if (!window->FormCreate().isEmpty())
+        return nullptr;
+    window->show();
+    window->SetScreen(10000);
+    window->bLevel1Click(window->bLevel2);
+    window->bTrainingClick(window->bTraining);
+    for (int i = 0; i < forwards; ++i)
+        window->bForwardClick(window->bForward);
+    QCoreApplication::processEvents();
+    return window;
+}
+
+QByteArray CurrentTarget(const TFrmMain &w)
+{
+    const TBandDataItem &word = w.CurItem[w.CurItemIndex];
+    return w.WordOrSentence == wsWord ? word.Word : word.Item[word.SentenceIndex].Sentence;
+}
+
+// One correct key: judgement, the immediate repaint of the typed text and
+// the click, as the key event delivers it. The target starts over, untimed,
+// whenever it is complete.
+void TypeCorrectKeys(benchmark::State &state, int forwards)
+{
+    QTemporaryDir folder;
+    const std::unique_ptr<TFrmMain> window = TrainingWindow(folder, forwards);
+    if (!window) {
+        state.SkipWithError("start-up failed");
+        return;
+    }
+    const QByteArray target = CurrentTarget(*window);
+    for (auto _ : state) {
+        if (window->InputLen >= target.size()) {
+            state.PauseTiming();
+            window->InputMode = 0;
+            window->InputLen = 0;
+            window->HintIndex = 0;
+            QCoreApplication::processEvents();
+            state.ResumeTiming();
+        }
+        QTest::keyClick(window->windowHandle(), target[window->InputLen]);
+    }
+    state.counters["target_length"] = static_cast<double>(target.size());
+}
+
+void BM_CorrectKeyOnAWord(benchmark::State &state)
+{
+    TypeCorrectKeys(state, 0);
+}
+BENCHMARK(BM_CorrectKeyOnAWord)->Unit(benchmark::kMicrosecond);
+
+// The fourth word's second sentence needs two lines.
+void BM_CorrectKeyOnATwoLineSentence(benchmark::State &state)
+{
+    TypeCorrectKeys(state, 11);
+}
+BENCHMARK(BM_CorrectKeyOnATwoLineSentence)->Unit(benchmark::kMicrosecond);
+
+// A miss: judgement and the repaint it asks for.
+void BM_MissedKey(benchmark::State &state)
+{
+    QTemporaryDir folder;
+    const std::unique_ptr<TFrmMain> window = TrainingWindow(folder, 0);
+    if (!window) {
+        state.SkipWithError("start-up failed");
+        return;
+    }
+    for (auto _ : state) {
+        QTest::keyClick(window->windowHandle(), '#');
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
+    }
+}
+BENCHMARK(BM_MissedKey)->Unit(benchmark::kMicrosecond);
 
 } // namespace
 
