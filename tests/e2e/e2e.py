@@ -122,6 +122,22 @@ class Session:
             time.sleep(0.1)
         return None
 
+    def size(self, window):
+        out = run(["xdotool", "getwindowgeometry", "--shell", str(window)], self.env).stdout
+        values = dict(line.split("=") for line in out.split())
+        return int(values["WIDTH"]), int(values["HEIGHT"])
+
+    def wait_dialog(self, timeout=10):
+        """The sub-window: the visible window of the program that is 700 x 525."""
+        end = time.time() + timeout
+        while time.time() < end:
+            for w in self.windows():
+                if self.size(w) == (700, 525):
+                    time.sleep(0.3)
+                    return w
+            time.sleep(0.1)
+        return None
+
     def geometry(self, window):
         out = run(["xdotool", "getwindowgeometry", "--shell", str(window)], self.env).stdout
         values = dict(line.split("=") for line in out.split())
@@ -428,9 +444,61 @@ def test_training_typing(s):
     s.procs[-1].wait(timeout=10)
 
 
+def test_user_dialog(s):
+    s.start()
+    window = s.wait_window()
+    check(window is not None, "the main window appears for choosing a user")
+    if window is None:
+        return
+    s.click(window, 302 + 96, 249 + 20)
+    s.shot(window, "menu-before-dialog", showing("SCR10000", [(5, 5), (795, 5)]))
+    s.click(window, 576 + 65, 82 + 11)
+    dialog = s.wait_dialog()
+    check(dialog is not None, "the name button opens the user dialog")
+    if dialog is None:
+        return
+    shot = s.shot(dialog, "user-list", showing("SCR11000", [(5, 5), (695, 5), (350, 500)]))
+    check(same_as_artwork(shot, "SCR11000", [(5, 5), (695, 5), (350, 500)]), "the user dialog shows its list screen")
+    s.click(dialog, 444 + 65, 172 + 15)
+    shot = s.shot(dialog, "user-add", showing("SCR11001", [(5, 5), (695, 5), (350, 500)]))
+    check(same_as_artwork(shot, "SCR11001", [(5, 5), (695, 5), (350, 500)]), "the add button opens the name entry")
+    run(["xdotool", "windowfocus", "--sync", str(dialog)], s.env)
+    run(["xdotool", "type", "--delay", "60", "hanako"], s.env)
+    time.sleep(0.3)
+    s.click(dialog, 440 + 65, 407 + 15)
+    shot = s.shot(dialog, "user-list-added", showing("SCR11000", [(5, 5), (695, 5), (350, 500)]))
+    check(os.path.isfile(os.path.join(s.app_dir, "Score", "hanako.dat")), "adding a user makes their progress file")
+    s.click(dialog, 430 + 72, 443 + 17)
+    end = time.time() + 10
+    while time.time() < end and dialog in s.windows():
+        time.sleep(0.1)
+    check(dialog not in s.windows(), "choosing the user closes the dialog")
+
+    # Type the first word of a run and move on, then close during the run.
+    s.click(window, 59 + 122, 200 + 19)
+    s.shot(window, "course-for-user", showing("SCR12000", [(5, 590), (795, 590)]))
+    run(["xdotool", "windowfocus", "--sync", str(window)], s.env)
+    run(["xdotool", "key", "Return"], s.env)
+    time.sleep(0.3)
+    run(["xdotool", "key", "Return"], s.env)
+    time.sleep(0.6)
+    run(["xdotool", "type", "--delay", "60", "rest"], s.env)
+    time.sleep(0.3)
+    run(["xdotool", "key", "--delay", "200", "Return", "Return"], s.env)
+    time.sleep(0.5)
+    s.close(window)
+    s.procs[-1].wait(timeout=10)
+    progress = os.path.join(s.app_dir, "Score", "hanako.dat")
+    lines = open(progress, "rb").read().split(b"\r\n") if os.path.isfile(progress) else []
+    check(len(lines) > 4 and lines[4].startswith(b"101,"),
+          "the new user's progress holds the typed word as known in the first run")
+    ini = os.path.join(s.app_dir, "Score.ini")
+    check(os.path.isfile(ini) and open(ini, "rb").read() == b"hanako.dat\r\n", "Score.ini names the new user")
+
+
 def main():
     for test in (test_start_navigate_close, test_second_start, test_guide_and_information, test_level_menu_statistics,
-                 test_training_typing):
+                 test_training_typing, test_user_dialog):
         s = Session()
         try:
             test(s)
