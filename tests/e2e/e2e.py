@@ -10,6 +10,7 @@ import shutil
 import subprocess
 import sys
 import tempfile
+import struct
 import time
 
 BUILD = os.path.abspath(sys.argv[1])
@@ -496,9 +497,75 @@ def test_user_dialog(s):
     check(os.path.isfile(ini) and open(ini, "rb").read() == b"hanako.dat\r\n", "Score.ini names the new user")
 
 
+def bursts(samples, rate, window_ms=5, threshold=300):
+    """Stretches of sound in a mono recording, as (start, end) in seconds;
+    silences shorter than 20 ms do not split a stretch."""
+    step = rate * window_ms // 1000
+    loud = []
+    for i in range(0, len(samples) - step, step):
+        chunk = samples[i:i + step]
+        loud.append(max(abs(v) for v in chunk) > threshold)
+    found = []
+    start = None
+    quiet = 0
+    for n, is_loud in enumerate(loud):
+        if is_loud:
+            if start is None:
+                start = n
+            quiet = 0
+        elif start is not None:
+            quiet += 1
+            if quiet * window_ms >= 20:
+                found.append((start * window_ms / 1000, (n - quiet + 1) * window_ms / 1000))
+                start = None
+    if start is not None:
+        found.append((start * window_ms / 1000, len(loud) * window_ms / 1000))
+    return found
+
+
+def test_sound_recording(s):
+    """Records what the program plays through SDL's disk driver while a word
+    is typed: a click for each key and the word's voice after its last letter."""
+    recording = os.path.join(s.dir, "sound.raw")
+    s.env.update({"SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": recording})
+    shutil.copytree(os.path.join(BUILD, "SOUND"), os.path.join(s.app_dir, "SOUND"))
+    s.start()
+    window = s.wait_window()
+    check(window is not None, "the main window appears with a recording sound device")
+    if window is None:
+        return
+    run(["xdotool", "windowfocus", "--sync", str(window)], s.env)
+    s.click(window, 302 + 96, 249 + 20)
+    s.click(window, 59 + 122, 200 + 19)
+    # The word speaks when it is shown; the recording is read from after that.
+    run(["xdotool", "key", "Return"], s.env)
+    time.sleep(0.3)
+    run(["xdotool", "key", "Return"], s.env)
+    time.sleep(2.5)
+    begin = os.path.getsize(recording) if os.path.exists(recording) else 0
+    for letter in "rest":
+        run(["xdotool", "type", letter], s.env)
+        time.sleep(0.6)
+    time.sleep(2.0)
+    s.close(window)
+    s.procs[-1].wait(timeout=10)
+    data = open(recording, "rb").read()[begin:] if os.path.exists(recording) else b""
+    samples = struct.unpack("<%dh" % (len(data) // 2), data[:len(data) // 2 * 2])
+    found = bursts(samples, 44100)
+    print("      sounds (s): " + ", ".join("%.2f-%.2f" % b for b in found))
+    clicks = [b for b in found if b[1] - b[0] < 0.25]
+    check(len(clicks) >= 3, "the first three letters each click")
+    long_after = [b for b in found if b[1] - b[0] > 0.4]
+    check(bool(long_after) and clicks and long_after[-1][0] >= clicks[min(2, len(clicks) - 1)][1],
+          "the word's voice follows its last letter")
+
+
 def main():
     for test in (test_start_navigate_close, test_second_start, test_guide_and_information, test_level_menu_statistics,
-                 test_training_typing, test_user_dialog):
+                 test_training_typing, test_user_dialog, test_sound_recording):
+        only = os.environ.get("TYPEKO_E2E_ONLY")
+        if only and only not in test.__name__:
+            continue
         s = Session()
         try:
             test(s)

@@ -55,8 +55,8 @@ QImage NameEntry()
     DrawLabel(p, QRectF(0, 130, 700, 40), QStringLiteral("新しい名前を入力してください"), JpFont(22, true), Palette::Navy);
     DrawLabel(p, QRectF(140, 235, 98, 20), QStringLiteral("名前:"), JpFont(15, true), Palette::Ink, Qt::AlignVCenter | Qt::AlignRight);
     Well(p, QRectF(253, 235, 191, 20), 6);
-    DrawLabel(p, QRectF(0, 285, 700, 24), QStringLiteral("名前は半角の英字・数字で12文字までです。"), JpFont(14), Palette::Ink);
-    DrawLabel(p, QRectF(0, 310, 700, 24), QStringLiteral("（例: taro2024）"), JpFont(13), Palette::Muted);
+    DrawLabel(p, QRectF(0, 285, 700, 24), QStringLiteral("名前は12文字までです。日本語も使えます。"), JpFont(14), Palette::Ink);
+    DrawLabel(p, QRectF(0, 310, 700, 24), QStringLiteral("（例: taro2024、はなこ）"), JpFont(13), Palette::Muted);
     p.end();
     return image;
 }
