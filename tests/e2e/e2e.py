@@ -560,9 +560,117 @@ def test_sound_recording(s):
           "the word's voice follows its last letter")
 
 
+def write_user(s, name, settings, band_line=b""):
+    os.makedirs(os.path.join(s.app_dir, "Score"), exist_ok=True)
+    with open(os.path.join(s.app_dir, "Score.ini"), "wb") as f:
+        f.write(name.encode() + b".dat\r\n")
+    with open(os.path.join(s.app_dir, "Score", name + ".dat"), "wb") as f:
+        f.write(settings + b"\r\n\r\n\r\n\r\n" + band_line + b"\r\n")
+
+
+def test_writing_guide_and_special_training(s):
+    # A learner who practises writing with the full guide (labels on).
+    write_user(s, "writer", b"Way=0,Word=0,New=1,Once=0,Level=2,Pattern=4,WordType=1,Set1=0,Set2=0,Set3=0,Set4=0,"
+                            b"Set5=0,Set6=2,Set7=0")
+    s.start()
+    window = s.wait_window()
+    check(window is not None, "the main window appears for the writing pattern")
+    if window is None:
+        return
+    run(["xdotool", "windowfocus", "--sync", str(window)], s.env)
+    s.click(window, 302 + 96, 249 + 20)
+    s.click(window, 59 + 122, 200 + 19)
+    run(["xdotool", "key", "Return"], s.env)
+    time.sleep(0.3)
+    run(["xdotool", "key", "Return"], s.env)
+    time.sleep(0.8)
+    # The first sentence in order: "You can have the rest of the cake."
+    run(["xdotool", "type", "--delay", "50", "You can have"], s.env)
+    # 34 characters: X0 = 10 + (780 - 476) / 2 = 162; the subject "You " is
+    # underlined in its colour one pixel below the glyph cells.
+    subject_blue = (0, 153, 255)
+    underlined = lambda shot: shot.pixel(162 + 4 + 2, 198 + 31) == subject_blue
+    shot = s.shot(window, "writing-half-typed", underlined)
+    check(underlined(shot), "the writing guide underlines the subject in its colour")
+    s.close(window)
+    s.procs[-1].wait(timeout=10)
+
+
+def test_special_training_notice(s):
+    s.start()
+    window = s.wait_window()
+    check(window is not None, "the main window appears for special training")
+    if window is None:
+        return
+    run(["xdotool", "windowfocus", "--sync", str(window)], s.env)
+    s.click(window, 302 + 96, 249 + 20)
+    s.click(window, 59 + 122, 200 + 19)
+    run(["xdotool", "key", "Return"], s.env)
+    time.sleep(0.3)
+    run(["xdotool", "key", "Return"], s.env)
+    time.sleep(0.8)
+    run(["xdotool", "type", "--delay", "60", "xxxxxrest"], s.env)
+    yellow = (255, 255, 0)
+    strip = lambda shot: shot.pixel(9, 117) == yellow and shot.pixel(787, 131) == yellow
+    shot = s.shot(window, "special-training", strip)
+    check(strip(shot), "five misses show the yellow special-training notice across the window")
+    s.close(window)
+    s.procs[-1].wait(timeout=10)
+
+
+def test_dialog_screens(s):
+    write_user(s, "taro", b"Way=0,Word=0,New=1,Once=0,Level=2,Pattern=1,WordType=1,Set1=0,Set2=0,Set3=0,Set4=0,"
+                          b"Set5=0,Set6=0,Set7=0")
+    # A second user, since the last one left cannot be deleted.
+    open(os.path.join(s.app_dir, "Score", "jiro.dat"), "wb").close()
+    s.start()
+    window = s.wait_window()
+    check(window is not None, "the main window appears for the dialog screens")
+    if window is None:
+        return
+    s.click(window, 302 + 96, 249 + 20)
+    s.click(window, 576 + 65, 82 + 11)
+    dialog = s.wait_dialog()
+    if dialog is None:
+        check(False, "the user dialog opens")
+        return
+    s.click(dialog, 444 + 65, 212 + 15)
+    shot = s.shot(dialog, "user-delete", showing("SCR11002", [(5, 5), (695, 5), (350, 500)]))
+    check(same_as_artwork(shot, "SCR11002", [(5, 5), (695, 5), (350, 500)]), "delete asks for confirmation first")
+    s.click(dialog, 133 + 65, 407 + 15)
+    s.shot(dialog, "user-list-again", showing("SCR11000", [(5, 5), (695, 5)]))
+    s.click(dialog, 133 + 65, 445 + 15)
+    end = time.time() + 10
+    while time.time() < end and dialog in s.windows():
+        time.sleep(0.1)
+    check(os.path.isfile(os.path.join(s.app_dir, "Score", "taro.dat")), "cancelling the deletion keeps the user's file")
+    # The options open from the training screen.
+    s.click(window, 59 + 122, 200 + 19)
+    run(["xdotool", "windowfocus", "--sync", str(window)], s.env)
+    run(["xdotool", "key", "Return"], s.env)
+    time.sleep(0.3)
+    run(["xdotool", "key", "Return"], s.env)
+    time.sleep(0.8)
+    s.click(window, 166 + 13, 536 + 13)
+    dialog = s.wait_dialog()
+    if dialog is None:
+        check(False, "the set-up button opens the options")
+        return
+    shot = s.shot(dialog, "options", showing("SCR12100", [(5, 5), (695, 5), (200, 505)]))
+    check(same_as_artwork(shot, "SCR12100", [(5, 5), (695, 5), (200, 505)]), "the set-up button opens the options")
+    s.click(dialog, 16 + 37, 472 + 12)
+    end = time.time() + 10
+    while time.time() < end and dialog in s.windows():
+        time.sleep(0.1)
+    check(dialog not in s.windows(), "cancel closes the options")
+    s.close(window)
+    s.procs[-1].wait(timeout=10)
+
+
 def main():
     for test in (test_start_navigate_close, test_second_start, test_guide_and_information, test_level_menu_statistics,
-                 test_training_typing, test_user_dialog, test_sound_recording):
+                 test_training_typing, test_user_dialog, test_sound_recording,
+                 test_writing_guide_and_special_training, test_special_training_notice, test_dialog_screens):
         only = os.environ.get("TYPEKO_E2E_ONLY")
         if only and only not in test.__name__:
             continue
