@@ -7,6 +7,7 @@
 #include "MainFormDescription.h"
 #include "ProgressFile.h"
 #include "UserFiles.h"
+#include "WindowTestSupport.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -34,22 +35,14 @@ protected:
     // Starts the window as the program does, in the test's own folder.
     void Start()
     {
-        TFrmMainEnvironment env;
-        env.ExePath = ExePath;
-        env.DataFolder.ProgramFiles = QStringLiteral("/nonexistent-programs");
-        env.DataFolder.LocalAppData = Folder.path() + QStringLiteral("/store");
-        env.DataFolder.CanWrite = [](const QString &) { return true; };
+        TFrmMainEnvironment env = TestEnvironment(Folder.path());
         env.Sleep = [this](int ms) { Sleeps.append(ms); };
         env.ShowMessage = [this](const QString &text) { Messages.append(text); };
         env.Ask = [this](const QString &text) {
             Questions.append(text);
             return AnswerYes;
         };
-        Window = std::make_unique<TFrmMain>(env);
-        const QString error = Window->FormCreate();
-        ASSERT_TRUE(error.isEmpty()) << error.toStdString();
-        Window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(Window.get()));
+        StartWindow(Window, env);
     }
 
     void Click(TEgImage *control)

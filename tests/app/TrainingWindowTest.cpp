@@ -2,6 +2,7 @@
 
 #include "EgImage.h"
 #include "Main.h"
+#include "WindowTestSupport.h"
 
 #include <QApplication>
 #include <QDir>
@@ -21,19 +22,12 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(Folder.isValid());
-        TFrmMainEnvironment env;
-        env.ExePath = Folder.path() + u'/';
-        env.DataFolder.ProgramFiles = QStringLiteral("/nonexistent-programs");
-        env.Sleep = [](int) {};
+        TFrmMainEnvironment env = TestEnvironment(Folder.path());
         env.ShowMessage = [this](const QString &text) { Messages.append(text); };
         // Each look at the clock moves it on by half a second, so the start
         // screen's wait ends by itself after a few turns.
         env.TickCount = [this] { return Clock += ClockStep; };
-        Window = std::make_unique<TFrmMain>(env);
-        const QString error = Window->FormCreate();
-        ASSERT_TRUE(error.isEmpty()) << error.toStdString();
-        Window->show();
-        ASSERT_TRUE(QTest::qWaitForWindowExposed(Window.get()));
+        StartWindow(Window, env);
     }
 
     void Click(TEgImage *control)

@@ -1,0 +1,32 @@
+#pragma once
+
+#include "Main.h"
+
+#include <QTest>
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+// An environment that keeps the window inside a test folder: its data beside
+// it, never in a per-user store, and no blocking pause.
+inline TFrmMainEnvironment TestEnvironment(const QString &folder)
+{
+    TFrmMainEnvironment env;
+    env.ExePath = folder + u'/';
+    env.DataFolder.ProgramFiles = QStringLiteral("/nonexistent-programs");
+    env.DataFolder.LocalAppData = folder + QStringLiteral("/store");
+    env.DataFolder.CanWrite = [](const QString &) { return true; };
+    env.Sleep = [](int) {};
+    return env;
+}
+
+// Starts the window as the program does and shows it.
+inline void StartWindow(std::unique_ptr<TFrmMain> &window, const TFrmMainEnvironment &env)
+{
+    window = std::make_unique<TFrmMain>(env);
+    const QString error = window->FormCreate();
+    ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+    window->show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.get()));
+}
