@@ -4,6 +4,7 @@
 
 #include "CourseLoader.h"
 #include "EgImage.h"
+#include "FormControls.h"
 #include "Fonts.h"
 #include "KeySounds.h"
 #include "MainFormDescription.h"
@@ -87,7 +88,7 @@ TFrmMain::~TFrmMain()
 
 void TFrmMain::CreateControls()
 {
-    const QHash<QString, std::function<void(TEgImage *)>> handlers = {
+    const QHash<QString, TEgImage::TNotifyEvent> handlers = {
         {QStringLiteral("FormClick"), [this](TEgImage *s) { FormClick(s); }},
         {QStringLiteral("ImgBtn1Click"), [this](TEgImage *s) { ImgBtn1Click(s); }},
         {QStringLiteral("ImgBtn2Click"), [this](TEgImage *s) { ImgBtn2Click(s); }},
@@ -141,30 +142,8 @@ void TFrmMain::CreateControls()
             LblVersion->hide();
             continue;
         }
-        auto *control = new TEgImage(this);
-        const QString name = QString::fromUtf8(desc.Name);
-        control->setObjectName(name);
-        control->BeginLoading();
-        control->SetBounds(desc.Left, desc.Top, desc.Width, desc.Height);
-        control->SetCursor(desc.Pointer == TPointer::Arrow ? Qt::ArrowCursor : Qt::PointingHandCursor);
-        control->SetTag(desc.Tag);
-        control->SetTransparent(desc.Transparent);
-        control->SetImageIndex(desc.ImageIndex == NoFrame ? 0 : desc.ImageIndex);
-        control->SetMouseDownImageIndex(desc.MouseDownImageIndex);
-        control->SetMouseOverImageIndex(desc.MouseOverImageIndex);
-        if (desc.Picture) {
-            const TPngResult strip = LoadPicture(QString::fromUtf8(desc.Picture));
-            if (strip)
-                control->SetPngImage(strip.Image);
-            else if (ControlError.isEmpty())
-                ControlError = strip.Error;
-        }
-        control->SetNumBitmaps(desc.NumBitmaps > 0 ? desc.NumBitmaps : 1);
-        control->EndLoading();
-        if (desc.OnClick)
-            control->SetOnClick(handlers.value(QString::fromUtf8(desc.OnClick)));
-        if (desc.OnPaint)
-            control->SetOnPaint(handlers.value(QString::fromUtf8(desc.OnPaint)));
+        TEgImage *control = CreateImageControl(this, desc, handlers, ControlError);
+        const QString name = control->objectName();
         control->hide();
         Controls.insert(name, control);
     }

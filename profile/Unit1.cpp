@@ -3,6 +3,7 @@
 #include "Unit1.h"
 
 #include "EgImage.h"
+#include "FormControls.h"
 #include "Fonts.h"
 #include "Main.h"
 #include "PngImage.h"
@@ -69,7 +70,7 @@ TFrmSub::~TFrmSub()
 
 void TFrmSub::CreateControls()
 {
-    const QHash<QString, std::function<void(TEgImage *)>> handlers = {
+    const QHash<QString, TEgImage::TNotifyEvent> handlers = {
         {QStringLiteral("ImgBtnAddClick"), [this](TEgImage *s) { ImgBtnAddClick(s); }},
         {QStringLiteral("ImgBtnAddAClick"), [this](TEgImage *s) { ImgBtnAddAClick(s); }},
         {QStringLiteral("ImgBtnCancelAClick"), [this](TEgImage *s) { ImgBtnCancelAClick(s); }},
@@ -131,25 +132,9 @@ void TFrmSub::CreateControls()
         case TControlKind::Label:
             break;
         case TControlKind::Image: {
-            auto *control = new TEgImage(this);
-            control->BeginLoading();
-            control->SetBounds(desc.Left, desc.Top, desc.Width, desc.Height);
-            control->SetCursor(desc.Pointer == TPointer::Arrow ? Qt::ArrowCursor : Qt::PointingHandCursor);
-            control->SetTag(desc.Tag);
-            control->SetTransparent(desc.Transparent);
-            control->SetImageIndex(desc.ImageIndex == NoFrame ? 0 : desc.ImageIndex);
-            control->SetMouseDownImageIndex(desc.MouseDownImageIndex);
-            control->SetMouseOverImageIndex(desc.MouseOverImageIndex);
             // A missing strip leaves a blank control; the window still works.
-            if (desc.Picture)
-                if (const TPngResult strip = LoadPicture(QString::fromUtf8(desc.Picture)))
-                    control->SetPngImage(strip.Image);
-            control->SetNumBitmaps(desc.NumBitmaps > 0 ? desc.NumBitmaps : 1);
-            control->EndLoading();
-            if (desc.OnClick)
-                control->SetOnClick(handlers.value(QString::fromUtf8(desc.OnClick)));
-            if (desc.OnPaint)
-                control->SetOnPaint(handlers.value(QString::fromUtf8(desc.OnPaint)));
+            QString stripError;
+            TEgImage *control = CreateImageControl(this, desc, handlers, stripError);
             images.insert(name, control);
             widget = control;
             break;
