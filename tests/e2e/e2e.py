@@ -157,6 +157,16 @@ class Session:
         run(["xdotool", "mousemove", "--sync", str(wx + 790), str(wy + 300)], self.env)
         time.sleep(0.3)
 
+    def open_training(self, window):
+        """Title, level 2, then Enter twice: past the start screen into a run."""
+        run(["xdotool", "windowfocus", "--sync", str(window)], self.env)
+        self.click(window, 302 + 96, 249 + 20)
+        self.click(window, 59 + 122, 200 + 19)
+        run(["xdotool", "key", "Return"], self.env)
+        time.sleep(0.3)
+        run(["xdotool", "key", "Return"], self.env)
+        time.sleep(0.8)
+
     def key(self, window, name):
         run(["xdotool", "key", "--window", str(window), name], self.env)
         time.sleep(0.3)
@@ -577,13 +587,7 @@ def test_writing_guide_and_special_training(s):
     check(window is not None, "the main window appears for the writing pattern")
     if window is None:
         return
-    run(["xdotool", "windowfocus", "--sync", str(window)], s.env)
-    s.click(window, 302 + 96, 249 + 20)
-    s.click(window, 59 + 122, 200 + 19)
-    run(["xdotool", "key", "Return"], s.env)
-    time.sleep(0.3)
-    run(["xdotool", "key", "Return"], s.env)
-    time.sleep(0.8)
+    s.open_training(window)
     # The first sentence in order: "You can have the rest of the cake."
     run(["xdotool", "type", "--delay", "50", "You can have"], s.env)
     # 34 characters: X0 = 10 + (780 - 476) / 2 = 162; the subject "You " is
@@ -602,13 +606,7 @@ def test_special_training_notice(s):
     check(window is not None, "the main window appears for special training")
     if window is None:
         return
-    run(["xdotool", "windowfocus", "--sync", str(window)], s.env)
-    s.click(window, 302 + 96, 249 + 20)
-    s.click(window, 59 + 122, 200 + 19)
-    run(["xdotool", "key", "Return"], s.env)
-    time.sleep(0.3)
-    run(["xdotool", "key", "Return"], s.env)
-    time.sleep(0.8)
+    s.open_training(window)
     run(["xdotool", "type", "--delay", "60", "xxxxxrest"], s.env)
     yellow = (255, 255, 0)
     strip = lambda shot: shot.pixel(9, 117) == yellow and shot.pixel(787, 131) == yellow
