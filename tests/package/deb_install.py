@@ -19,9 +19,9 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 
 # The end-to-end harness reads its build folder and closing tool from argv.
 sys.argv = [sys.argv[0], BUILD, CLOSE_TOOL]
-spec = importlib.util.spec_from_file_location("e2e", os.path.join(HERE, "..", "e2e", "e2e.py"))
-e2e = importlib.util.module_from_spec(spec)
-spec.loader.exec_module(e2e)
+harness = importlib.util.spec_from_file_location("e2e", os.path.join(HERE, "..", "e2e", "e2e.py"))
+e2e = importlib.util.module_from_spec(harness)
+harness.loader.exec_module(e2e)
 check = e2e.check
 
 
