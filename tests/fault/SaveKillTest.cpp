@@ -47,7 +47,7 @@ TEST(SaveKill, AKilledSaverLeavesTheOldOrTheNewContentOnly)
     ASSERT_TRUE(SaveWholeFile(file, small).isEmpty());
 
     std::mt19937 chance(20240601);
-    std::uniform_int_distribution<int> delayMs(5, 60);
+    std::uniform_int_distribution<int> delayMs(5, 150);
     int seenSmall = 0;
     int seenLarge = 0;
     for (int kill = 0; kill < 300; ++kill) {
