@@ -72,9 +72,14 @@ TFileRead ReadWholeFile(const QString &path)
 QString SaveWholeFile(const QString &path, const QByteArray &bytes)
 {
     QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size() && file.commit())
+    // Unbuffered, a write that stops short (a full disk, a size limit) says
+    // so at once; a buffered one reports it only at commit, where a short
+    // final flush still counts as success and would replace the old file
+    // with a cut one.
+    if (file.open(QIODevice::WriteOnly | QIODevice::Unbuffered) && file.write(bytes) == bytes.size() && file.commit())
         return QString();
-    const QString reason = file.errorString();
+    const QString reason = file.error() == QFileDevice::NoError ? QStringLiteral("書き込みが途中で止まりました")
+                                                               : file.errorString();
     file.cancelWriting();
     return QStringLiteral("ファイルを保存できません：%1\n%2").arg(QDir::toNativeSeparators(path), reason);
 }

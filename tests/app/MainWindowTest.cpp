@@ -190,8 +190,10 @@ TEST_F(MainWindow, BandRowsAndTheTotalRowFollowTheNumberOfBands)
         bool b, c;
     };
     const Case cases[] = {{1, 110, false, false}, {2, 150, true, false}, {3, 190, true, true}};
+    // A copy: resizing may move the list that a reference would point into.
+    const TBandData firstBand = Window->Data[1].Item[0];
     for (const Case &c : cases) {
-        Window->Data[1].Item.resize(c.bands, Window->Data[1].Item[0]);
+        Window->Data[1].Item.resize(c.bands, firstBand);
         Window->SetScreen(12000);
         EXPECT_TRUE(Window->bBandA->isVisible());
         EXPECT_EQ(Window->bBandB->isVisible(), c.b) << c.bands;

@@ -1,6 +1,8 @@
 #include "Cp932.h"
 #include "UserFiles.h"
 
+#include "FileSizeLimit.h"
+
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -63,6 +65,34 @@ TEST(UserFiles, SavesWholeFilesAndReportsFailuresInJapanese)
 
     const QString error = SaveWholeFile(tmp.path() + QStringLiteral("/missing/x.dat"), "data");
     EXPECT_TRUE(error.startsWith(QStringLiteral("ファイルを保存できません："))) << error.toStdString();
+}
+
+TEST(UserFiles, ASaveCutOffPartWayKeepsTheOldFileAndReportsIt)
+{
+    QTemporaryDir folder;
+    ASSERT_TRUE(folder.isValid());
+    const QString file = folder.filePath(QStringLiteral("a.dat"));
+    const QByteArray old = QByteArray("old,").repeated(10) + "[END]\r\n";
+    ASSERT_TRUE(SaveWholeFile(file, old).isEmpty());
+    // Small texts fit in one write and large ones take several; the disk
+    // fills before the first byte, inside the text, or after a few blocks.
+    for (const int size : {100, 1500, 80000}) {
+        for (const rlim_t limit : {rlim_t(0), rlim_t(16), rlim_t(4096)}) {
+            const QByteArray text = QByteArray(size, 'n');
+            if (rlim_t(size) <= limit)
+                continue;
+            QString error;
+            {
+                TFileSizeLimit cut(limit);
+                error = SaveWholeFile(file, text);
+            }
+            EXPECT_TRUE(error.startsWith(QStringLiteral("ファイルを保存できません：")))
+                << size << " bytes cut at " << limit << ": " << error.toStdString();
+            EXPECT_EQ(ReadWholeFile(file).Bytes, old) << size << " bytes cut at " << limit;
+        }
+    }
+    EXPECT_EQ(QDir(folder.path()).entryList(QDir::Files), QStringList{QStringLiteral("a.dat")})
+        << "no half-written file is left beside it";
 }
 
 } // namespace

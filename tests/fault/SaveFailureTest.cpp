@@ -1,0 +1,41 @@
+// A save that fails part-way keeps the old file, tells the learner and
+// leaves the progress marked unsaved.
+
+#include "../profile/FileSizeLimit.h"
+#include "WindowFixture.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+TEST(SaveFailure, TheWindowShowsTheErrorKeepsTheOldProgressAndStaysUnsaved)
+{
+    TWindowInFolder w;
+    ASSERT_TRUE(w.Folder.isValid());
+    ASSERT_TRUE(w.Create().isEmpty());
+    TFrmMain &window = *w.Window;
+    ASSERT_TRUE(window.SaveScore());
+    const QString progress = QStringLiteral("Score/") + window.UserId + QStringLiteral(".dat");
+    const QByteArray old = w.Read(progress);
+    ASSERT_TRUE(old.endsWith("[END]\r\n"));
+
+    window.TypeSoundNo = 1;
+    window.ScoreSaved = false;
+    {
+        TFileSizeLimit cut(16);
+        EXPECT_FALSE(window.SaveScore());
+        EXPECT_FALSE(window.ScoreSaved);
+        // Closing asks whether to end without saving; "no" keeps the window.
+        w.Answer = false;
+        EXPECT_FALSE(window.close());
+    }
+    ASSERT_EQ(w.Messages.size(), 2);
+    for (const QString &message : w.Messages)
+        EXPECT_TRUE(message.startsWith(QStringLiteral("ファイルを保存できません："))) << message.toStdString();
+    EXPECT_EQ(w.Questions.size(), 1);
+    EXPECT_FALSE(window.ScoreSaved);
+    EXPECT_EQ(w.Read(progress), old);
+    EXPECT_NE(window.CurScreenNo, 99999) << "a refused close does not show the goodbye picture";
+}
+
+} // namespace
