@@ -187,9 +187,10 @@ protected:
     void paintEvent(QPaintEvent *event) override;
     void closeEvent(QCloseEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
-    // Keys of the screens; each returns whether it consumed the key.
-    bool FormKeyDown(int key, Qt::KeyboardModifiers shift);
-    bool FormKeyPress(QChar key);
+    // Keys of the screens: the command keys first, then the typed
+    // character; each returns whether it consumed the key.
+    bool FormKeyDown(QKeyEvent *event);
+    bool FormKeyPress(QKeyEvent *event);
     void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 

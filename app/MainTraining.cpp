@@ -266,27 +266,32 @@ void TFrmMain::RunKeyCommand(int command)
 
 void TFrmMain::keyPressEvent(QKeyEvent *event)
 {
+    event->accept();
+    if (FormKeyDown(event))
+        return;
+    if (!FormKeyPress(event))
+        QWidget::keyPressEvent(event);
+}
+
+bool TFrmMain::FormKeyDown(QKeyEvent *event)
+{
     const TKeyDownAction action =
         KeyDownAction(CurScreenNo, event->key(), event->modifiers(), *this, imgSpecialTraining->isVisible());
     RunKeyCommand(static_cast<int>(action.Command));
     if (action.RepaintMessage)
         imgMessage->Invalidate();
-    if (action.Consumed) {
-        event->accept();
-        return;
-    }
+    return action.Consumed;
+}
+
+bool TFrmMain::FormKeyPress(QKeyEvent *event)
+{
     if (CurScreenNo == TrainingScreenNo) {
         if (const char16_t c = TypedCharacter(event->text(), event->modifiers()))
             ApplyOutcome(TypeKey(*this, c, TrainingOptions()));
-        event->accept();
-        return;
+        return true;
     }
     // Character keys do nothing on the course and start screens.
-    if (CurScreenNo == CourseScreenNo || CurScreenNo == StartScreenNo) {
-        event->accept();
-        return;
-    }
-    QWidget::keyPressEvent(event);
+    return CurScreenNo == CourseScreenNo || CurScreenNo == StartScreenNo;
 }
 
 void TFrmMain::PlayKeySound(int n)
