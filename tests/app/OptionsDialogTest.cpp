@@ -101,7 +101,7 @@ TEST_F(SubWindow, TheSoundSwitchesPreviewTheirClick)
     SetMainOptions(*Main, {0, 0, 0, 0, 0, 0});
     struct Case {
         const char *switchName;
-        QList<int> sounds;
+        std::vector<int> sounds;
     };
     const Case cases[] = {
         {"bTypeSound1", {1}}, {"bTypeSound2", {2}}, {"bTypeSound3", {}},
@@ -122,7 +122,7 @@ TEST_F(SubWindow, ClickingTheChosenTypingSoundPlaysItAgainAndKeepsTheFrames)
     const std::array<int, 6> before = ChosenSwitches(*Sub);
     Click(Sub->bTypeSound2);
     Click(Sub->bTypeSound2);
-    EXPECT_EQ(Sounds, (QList<int>{2, 2}));
+    EXPECT_EQ(Sounds, (std::vector<int>{2, 2}));
     EXPECT_EQ(ChosenSwitches(*Sub), before);
 }
 
@@ -144,7 +144,7 @@ TEST_F(SubWindow, CancelAfterChangesLeavesTheTrainingAsItWas)
     EXPECT_EQ(Main->CurScreenNo, 13000);
     EXPECT_EQ(Main->InputLen, 1);
     EXPECT_EQ(Main->imgWordMeaning->isVisible(), meaningShown);
-    EXPECT_EQ(Sounds, (QList<int>{})) << "the chosen switches were the silent ones";
+    EXPECT_EQ(Sounds, (std::vector<int>{})) << "the chosen switches were the silent ones";
 }
 
 TEST_F(SubWindow, OkInTheMiddleOfAWordAppliesTheChoicesAndKeepsTheTyping)
@@ -165,7 +165,7 @@ TEST_F(SubWindow, OkInTheMiddleOfAWordAppliesTheChoicesAndKeepsTheTyping)
     EXPECT_EQ(MainOptions(*Main), (std::array<int, 6>{1, 1, 0, 0, 2, 2}));
     EXPECT_EQ(Main->CurScreenNo, 13000);
     EXPECT_EQ(Main->InputLen, 2);
-    EXPECT_EQ(Sounds, (QList<int>{2}));
+    EXPECT_EQ(Sounds, (std::vector<int>{2}));
 }
 
 } // namespace

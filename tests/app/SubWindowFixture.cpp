@@ -69,7 +69,7 @@ QStringList SubWindow::Tree() const
 void SubWindow::Open(int screen)
 {
     Sub = std::make_unique<TFrmSub>(*Main);
-    Sub->PlayKeySound = [this](int n) { Sounds.append(n); };
+    Sub->PlayKeySound = [this](int n) { Sounds.push_back(n); };
     Sub->SetSubScreen(screen);
     Sub->InitSubScreen(screen);
     Sub->show();
@@ -116,7 +116,7 @@ void SubWindow::WhenDialogOpens(std::function<void(TFrmSub &)> act)
             return;
         poll->stop();
         poll->deleteLater();
-        sub->PlayKeySound = [this](int n) { Sounds.append(n); };
+        sub->PlayKeySound = [this](int n) { Sounds.push_back(n); };
         act(*sub);
         if (sub->isVisible()) {
             ADD_FAILURE() << "the dialog is still open";

@@ -11,6 +11,7 @@
 
 #include <functional>
 #include <memory>
+#include <vector>
 
 class QPushButton;
 class QWidget;
@@ -52,5 +53,7 @@ protected:
     std::unique_ptr<TFrmMain> Main;
     std::unique_ptr<TFrmSub> Sub;
     QStringList Messages;
-    QList<int> Sounds;
+    // Kept in a standard vector: comparing empty Qt lists passes a null
+    // pointer to memcmp inside Qt, which the sanitizer build reports.
+    std::vector<int> Sounds;
 };
