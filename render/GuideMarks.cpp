@@ -131,7 +131,7 @@ bool DrawGuideMarks(QPainter &canvas, const QImage &svocMark, const TSentenceSce
                     underline();
                     if (closing->Distance > 1) {
                         if (colour != clWhite)
-                                FillSpan(canvas, x, y + LineHeight, x + SmallPitch * (closing->Distance - 1) - SmallPitch,
+                            FillSpan(canvas, x, y + LineHeight, x + SmallPitch * (closing->Distance - 1) - SmallPitch,
                                      y + LineHeight + 1, colour);
                         takeColour = false;
                     }
