@@ -18,7 +18,7 @@ packages=(
   # end-to-end tests in a real X server
   xvfb xdotool imagemagick x11-utils libx11-dev python3
   # release stages: fuzzing, memory checks, package checks
-  clang libclang-rt-14-dev valgrind appstream lintian
+  clang libclang-rt-14-dev valgrind appstream lintian desktop-file-utils
 )
 
 missing=()

@@ -162,10 +162,25 @@ class Session:
         run(["xdotool", "windowfocus", "--sync", str(window)], self.env)
         self.click(window, 302 + 96, 249 + 20)
         self.click(window, 59 + 122, 200 + 19)
+        self.start_run(window)
+        time.sleep(0.2)
+
+    def start_run(self, window):
+        """From the course screen, Enter starts a run and Enter ends the
+        start screen's wait."""
+        run(["xdotool", "windowfocus", "--sync", str(window)], self.env)
         run(["xdotool", "key", "Return"], self.env)
         time.sleep(0.3)
         run(["xdotool", "key", "Return"], self.env)
-        time.sleep(0.8)
+        time.sleep(0.6)
+
+    def type_word_and_move_on(self, word):
+        """Types a run's word, then Enter twice moves past its sentence to
+        the next word, which keeps the word's result."""
+        run(["xdotool", "type", "--delay", "60", word], self.env)
+        time.sleep(0.3)
+        run(["xdotool", "key", "--delay", "200", "Return", "Return"], self.env)
+        time.sleep(0.5)
 
     def key(self, window, name):
         run(["xdotool", "key", "--window", str(window), name], self.env)
@@ -488,15 +503,8 @@ def test_user_dialog(s):
     # Type the first word of a run and move on, then close during the run.
     s.click(window, 59 + 122, 200 + 19)
     s.shot(window, "course-for-user", showing("SCR12000", [(5, 590), (795, 590)]))
-    run(["xdotool", "windowfocus", "--sync", str(window)], s.env)
-    run(["xdotool", "key", "Return"], s.env)
-    time.sleep(0.3)
-    run(["xdotool", "key", "Return"], s.env)
-    time.sleep(0.6)
-    run(["xdotool", "type", "--delay", "60", "rest"], s.env)
-    time.sleep(0.3)
-    run(["xdotool", "key", "--delay", "200", "Return", "Return"], s.env)
-    time.sleep(0.5)
+    s.start_run(window)
+    s.type_word_and_move_on("rest")
     s.close(window)
     s.procs[-1].wait(timeout=10)
     progress = os.path.join(s.app_dir, "Score", "hanako.dat")

@@ -64,11 +64,10 @@ def use_installed_program(s):
     shot = s.shot(window, "installed-course")
     check(e2e.same_as_artwork(shot, "SCR12000", [(5, 590), (795, 590), (795, 300)]),
           "the installed program opens the course screen of level 2")
-    s.key(window, "Return")  # starts the run
-    s.key(window, "Return")  # ends the start screen's wait
-    for letter in "abc":
-        s.key(window, letter)
-    check(proc.poll() is None, "the installed program keeps running while keys are typed in a run")
+    # The run takes the band's words in order, so the first is "rest".
+    s.start_run(window)
+    s.type_word_and_move_on("rest")
+    check(proc.poll() is None, "the installed program keeps running while a word is typed in a run")
     s.close(window)
     try:
         code = proc.wait(timeout=15)
@@ -105,6 +104,9 @@ def main():
             if os.path.isfile(progress):
                 text = open(progress, "rb").read()
                 check(text.endswith(b"[END]\r\n"), "the stored progress file is complete")
+                lines = text.split(b"\r\n")
+                check(len(lines) > 4 and lines[4].startswith(b"101,"),
+                      "the stored progress holds the typed word as known")
             check(os.path.isfile(os.path.join(store, "Score.ini")), "Score.ini lands in the user's store")
             added = files_under([PROGRAM_DIR, "/usr/bin"]) - before
             check(not added, "the program writes nothing under /usr (new: %s)" % sorted(added))
