@@ -46,6 +46,10 @@ struct TFrmMainEnvironment {
     std::function<bool(const QString &text)> Ask;
     // Milliseconds from any fixed start; the start screen's wait reads it.
     std::function<qint64()> TickCount;
+    // Replaces a file with the bytes as a whole; returns an empty text or
+    // the message to show. Tests give it the failures root cannot meet,
+    // such as a folder without write permission.
+    std::function<QString(const QString &path, const QByteArray &bytes)> SaveFile;
 };
 
 // The main window: it owns all lasting state of the program under the

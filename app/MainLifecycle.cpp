@@ -62,6 +62,8 @@ TFrmMain::TFrmMain(TFrmMainEnvironment env, QWidget *parent) : QWidget(parent), 
         clock->start();
         Env.TickCount = [clock] { return clock->elapsed(); };
     }
+    if (!Env.SaveFile)
+        Env.SaveFile = SaveWholeFile;
 
     setWindowTitle(QStringLiteral("TypeKo"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -278,7 +280,7 @@ bool TFrmMain::FormClose()
     SetScreen(99999);
     repaint();
     Env.Sleep(1000);
-    const QString error = SaveWholeFile(LastUserFilePath(DataPath), WriteLastUser(UserId));
+    const QString error = Env.SaveFile(LastUserFilePath(DataPath), WriteLastUser(UserId));
     if (!error.isEmpty())
         Env.ShowMessage(error);
     return true;

@@ -55,7 +55,7 @@ bool TFrmMain::SaveScore()
     progress.Options = {TypeSoundNo, MissSoundNo, DispWordNo, VoiceNo, MeaningNo, GuideNo};
     progress.BaseIndex = BaseIndex;
     progress.Session = Session;
-    const QString error = SaveWholeFile(ProgressFilePath(DataPath, UserId), WriteProgress(Data, progress));
+    const QString error = Env.SaveFile(ProgressFilePath(DataPath, UserId), WriteProgress(Data, progress));
     if (!error.isEmpty()) {
         Env.ShowMessage(error);
         return false;

@@ -276,7 +276,7 @@ void TFrmSub::ImgBtnAddAClick(TEgImage *)
     ListBox1->setCurrentRow(int(place));
     // The name stays listed even when its file cannot be made; choosing it
     // then starts from a fresh progress.
-    if (const QString error = SaveWholeFile(ProgressFilePath(FrmMain.DataPath, name), QByteArray()); !error.isEmpty())
+    if (const QString error = FrmMain.Env.SaveFile(ProgressFilePath(FrmMain.DataPath, name), QByteArray()); !error.isEmpty())
         ShowMessage(error);
 }
 

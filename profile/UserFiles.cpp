@@ -81,5 +81,10 @@ QString SaveWholeFile(const QString &path, const QByteArray &bytes)
     const QString reason = file.error() == QFileDevice::NoError ? QStringLiteral("書き込みが途中で止まりました")
                                                                : file.errorString();
     file.cancelWriting();
+    return SaveFailedMessage(path, reason);
+}
+
+QString SaveFailedMessage(const QString &path, const QString &reason)
+{
     return QStringLiteral("ファイルを保存できません：%1\n%2").arg(QDir::toNativeSeparators(path), reason);
 }

@@ -41,3 +41,5 @@ TFileRead ReadWholeFile(const QString &path);
 // leaves the old file as it was. Returns an empty text on success, else a
 // Japanese message with the system's reason.
 QString SaveWholeFile(const QString &path, const QByteArray &bytes);
+// The message of a save that failed for the given reason.
+QString SaveFailedMessage(const QString &path, const QString &reason);

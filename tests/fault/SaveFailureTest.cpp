@@ -38,4 +38,36 @@ TEST(SaveFailure, TheWindowShowsTheErrorKeepsTheOldProgressAndStaysUnsaved)
     EXPECT_NE(window.CurScreenNo, 99999) << "a refused close does not show the goodbye picture";
 }
 
+TEST(SaveFailure, AFolderWithoutWritePermissionKeepsBothOldFilesAndLetsTheLearnerLeave)
+{
+    TWindowInFolder w;
+    ASSERT_TRUE(w.Folder.isValid());
+    ASSERT_TRUE(w.Create().isEmpty());
+    TFrmMain &window = *w.Window;
+    ASSERT_TRUE(window.SaveScore());
+    const QString progress = QStringLiteral("Score/") + window.UserId + QStringLiteral(".dat");
+    w.Write(QStringLiteral("Score.ini"), "-----.dat\r\n");
+    const QByteArray oldProgress = w.Read(progress);
+    const QByteArray oldLastUser = w.Read(QStringLiteral("Score.ini"));
+
+    window.TypeSoundNo = 1;
+    window.ScoreSaved = false;
+    w.ReadOnlyFolder = true;
+    // "Yes" ends the program without the progress; the goodbye still shows.
+    w.Answer = true;
+    EXPECT_TRUE(window.close());
+    EXPECT_EQ(window.CurScreenNo, 99999);
+    EXPECT_FALSE(window.ScoreSaved);
+    ASSERT_EQ(w.Questions.size(), 1);
+    EXPECT_EQ(w.Questions[0], QStringLiteral("進み具合を保存できませんでした。保存しないで終了しますか？"));
+    // One message for the progress file, one for the last user's name.
+    ASSERT_EQ(w.Messages.size(), 2);
+    EXPECT_TRUE(w.Messages[0].contains(QStringLiteral(".dat"))) << w.Messages[0].toStdString();
+    EXPECT_TRUE(w.Messages[1].contains(QStringLiteral("Score.ini"))) << w.Messages[1].toStdString();
+    for (const QString &message : w.Messages)
+        EXPECT_TRUE(message.startsWith(QStringLiteral("ファイルを保存できません："))) << message.toStdString();
+    EXPECT_EQ(w.Read(progress), oldProgress);
+    EXPECT_EQ(w.Read(QStringLiteral("Score.ini")), oldLastUser);
+}
+
 } // namespace

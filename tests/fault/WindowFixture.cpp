@@ -1,5 +1,7 @@
 #include "WindowFixture.h"
 
+#include "UserFiles.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -31,6 +33,9 @@ QString TWindowInFolder::Create()
     };
     qint64 clock = 0;
     env.TickCount = [clock]() mutable { return clock += 500; };
+    env.SaveFile = [this](const QString &path, const QByteArray &bytes) {
+        return ReadOnlyFolder ? SaveFailedMessage(path, QStringLiteral("Permission denied")) : SaveWholeFile(path, bytes);
+    };
     Window = std::make_unique<TFrmMain>(env);
     const QString error = Window->FormCreate();
     if (error.isEmpty())

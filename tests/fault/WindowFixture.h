@@ -15,6 +15,9 @@ struct TWindowInFolder {
     QStringList Messages;
     QStringList Questions;
     bool Answer = false;
+    // Saves fail as in a folder without write permission, which root's
+    // tests cannot make with file modes.
+    bool ReadOnlyFolder = false;
 
     QString Path(const QString &relative) const { return Folder.path() + u'/' + relative; }
     void Write(const QString &relative, const QByteArray &bytes) const;
