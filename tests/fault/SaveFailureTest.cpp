@@ -8,19 +8,30 @@
 
 namespace {
 
-TEST(SaveFailure, TheWindowShowsTheErrorKeepsTheOldProgressAndStaysUnsaved)
-{
-    TWindowInFolder w;
-    ASSERT_TRUE(w.Folder.isValid());
-    ASSERT_TRUE(w.Create().isEmpty());
-    TFrmMain &window = *w.Window;
-    ASSERT_TRUE(window.SaveScore());
-    const QString progress = QStringLiteral("Score/") + window.UserId + QStringLiteral(".dat");
-    const QByteArray old = w.Read(progress);
-    ASSERT_TRUE(old.endsWith("[END]\r\n"));
+// A window whose learner has a saved progress file, and a change to the
+// options that is not saved yet.
+class SaveFailure : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(w.Folder.isValid());
+        ASSERT_TRUE(w.Create().isEmpty());
+        ASSERT_TRUE(w.Window->SaveScore());
+        Progress = QStringLiteral("Score/") + w.Window->UserId + QStringLiteral(".dat");
+        OldProgress = w.Read(Progress);
+        ASSERT_TRUE(OldProgress.endsWith("[END]\r\n"));
+        w.Window->TypeSoundNo = 1;
+        w.Window->ScoreSaved = false;
+    }
 
-    window.TypeSoundNo = 1;
-    window.ScoreSaved = false;
+    TWindowInFolder w;
+    QString Progress;
+    QByteArray OldProgress;
+};
+
+TEST_F(SaveFailure, TheWindowShowsTheErrorKeepsTheOldProgressAndStaysUnsaved)
+{
+    TFrmMain &window = *w.Window;
     {
         TFileSizeLimit cut(16);
         EXPECT_FALSE(window.SaveScore());
@@ -34,24 +45,16 @@ TEST(SaveFailure, TheWindowShowsTheErrorKeepsTheOldProgressAndStaysUnsaved)
         EXPECT_TRUE(message.startsWith(QStringLiteral("ファイルを保存できません："))) << message.toStdString();
     EXPECT_EQ(w.Questions.size(), 1);
     EXPECT_FALSE(window.ScoreSaved);
-    EXPECT_EQ(w.Read(progress), old);
+    EXPECT_EQ(w.Read(Progress), OldProgress);
     EXPECT_NE(window.CurScreenNo, 99999) << "a refused close does not show the goodbye picture";
 }
 
-TEST(SaveFailure, AFolderWithoutWritePermissionKeepsBothOldFilesAndLetsTheLearnerLeave)
+TEST_F(SaveFailure, AFolderWithoutWritePermissionKeepsBothOldFilesAndLetsTheLearnerLeave)
 {
-    TWindowInFolder w;
-    ASSERT_TRUE(w.Folder.isValid());
-    ASSERT_TRUE(w.Create().isEmpty());
     TFrmMain &window = *w.Window;
-    ASSERT_TRUE(window.SaveScore());
-    const QString progress = QStringLiteral("Score/") + window.UserId + QStringLiteral(".dat");
     w.Write(QStringLiteral("Score.ini"), "-----.dat\r\n");
-    const QByteArray oldProgress = w.Read(progress);
     const QByteArray oldLastUser = w.Read(QStringLiteral("Score.ini"));
 
-    window.TypeSoundNo = 1;
-    window.ScoreSaved = false;
     w.ReadOnlyFolder = true;
     // "Yes" ends the program without the progress; the goodbye still shows.
     w.Answer = true;
@@ -66,7 +69,7 @@ TEST(SaveFailure, AFolderWithoutWritePermissionKeepsBothOldFilesAndLetsTheLearne
     EXPECT_TRUE(w.Messages[1].contains(QStringLiteral("Score.ini"))) << w.Messages[1].toStdString();
     for (const QString &message : w.Messages)
         EXPECT_TRUE(message.startsWith(QStringLiteral("ファイルを保存できません："))) << message.toStdString();
-    EXPECT_EQ(w.Read(progress), oldProgress);
+    EXPECT_EQ(w.Read(Progress), OldProgress);
     EXPECT_EQ(w.Read(QStringLiteral("Score.ini")), oldLastUser);
 }
 
