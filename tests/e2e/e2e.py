@@ -226,8 +226,22 @@ class Session:
     def is_viewable(self, window):
         return "IsViewable" in run(["xwininfo", "-id", str(window)], self.env).stdout
 
+    def launch(self, what):
+        """Starts the program and checks that its window appears; returns
+        the window, or None."""
+        self.start()
+        window = self.wait_window()
+        check(window is not None, what)
+        return window
+
     def close(self, window):
         run([CLOSE_TOOL, str(window)], self.env)
+
+    def close_and_wait(self, window):
+        """Closes the window as a window manager would and lets the
+        program end."""
+        self.close(window)
+        self.procs[-1].wait(timeout=10)
 
     def finish(self):
         for proc in self.procs:
@@ -253,9 +267,7 @@ BACKGROUND_POINTS = [(5, 5), (795, 5), (400, 30), (700, 560), (150, 150)]
 
 
 def test_start_navigate_close(s):
-    s.start()
-    window = s.wait_window()
-    check(window is not None, "the main window appears")
+    window = s.launch("the main window appears")
     if window is None:
         return
     shot = s.shot(window, "title", showing("SCR00000", BACKGROUND_POINTS))
@@ -332,9 +344,7 @@ def strip_matches(shot, strip_name, frame, frame_width, left, top, points):
 
 
 def test_guide_and_information(s):
-    s.start()
-    window = s.wait_window()
-    check(window is not None, "the main window appears for the guide")
+    window = s.launch("the main window appears for the guide")
     if window is None:
         return
     inside = [(5, 5), (25, 26), (44, 40)]
@@ -368,8 +378,7 @@ def test_guide_and_information(s):
     s.click(window, 21 + 35, 540 + 26)
     shot = s.shot(window, "title-from-information", showing("SCR00000", BACKGROUND_POINTS))
     check(same_as_artwork(shot, "SCR00000", BACKGROUND_POINTS), "back from the information page returns to the title")
-    s.close(window)
-    s.procs[-1].wait(timeout=10)
+    s.close_and_wait(window)
 
 
 def test_level_menu_statistics(s):
@@ -381,9 +390,7 @@ def test_level_menu_statistics(s):
     with open(os.path.join(s.app_dir, "Score", "e2e.dat"), "wb") as f:
         f.write(b"Way=0,Word=0,New=1,Once=0,Level=2,Pattern=1,WordType=1,Set1=0,Set2=0,Set3=0,Set4=0,Set5=0,"
                 b"Set6=0,Set7=0\r\n\r\n\r\n\r\n" + ",".join(tokens).encode() + b"\r\n")
-    s.start()
-    window = s.wait_window()
-    check(window is not None, "the main window appears for a learner with progress")
+    window = s.launch("the main window appears for a learner with progress")
     if window is None:
         return
     s.click(window, 302 + 96, 249 + 20)
@@ -396,8 +403,7 @@ def test_level_menu_statistics(s):
               and bar[76] == green, "row %d shows 10 of 30 words known in green and 5 unknown in red" % row)
         check(shot.pixel(573, top - 1) != green and shot.pixel(573, top + 23) != green,
               "row %d's bar spans exactly 23 pixels" % row)
-    s.close(window)
-    s.procs[-1].wait(timeout=10)
+    s.close_and_wait(window)
 
 
 def glyph_cell_matches(shot, strip, column, row, left, top, width):
@@ -408,9 +414,7 @@ def glyph_cell_matches(shot, strip, column, row, left, top, width):
 
 
 def test_training_typing(s):
-    s.start()
-    window = s.wait_window()
-    check(window is not None, "the main window appears for training")
+    window = s.launch("the main window appears for training")
     if window is None:
         return
     run(["xdotool", "windowfocus", "--sync", str(window)], s.env)
@@ -466,14 +470,11 @@ def test_training_typing(s):
     shot = s.shot(window, "sentence-complete", lambda shot: shot.pixel(43 + 1, 198 + 16) == (0, 153, 255))
     subject_blue = (0, 153, 255)
     check(shot.pixel(43 + 1, 198 + 16) == subject_blue, "a completed sentence shows its subject band in blue")
-    s.close(window)
-    s.procs[-1].wait(timeout=10)
+    s.close_and_wait(window)
 
 
 def test_user_dialog(s):
-    s.start()
-    window = s.wait_window()
-    check(window is not None, "the main window appears for choosing a user")
+    window = s.launch("the main window appears for choosing a user")
     if window is None:
         return
     s.click(window, 302 + 96, 249 + 20)
@@ -505,8 +506,7 @@ def test_user_dialog(s):
     s.shot(window, "course-for-user", showing("SCR12000", [(5, 590), (795, 590)]))
     s.start_run(window)
     s.type_word_and_move_on("rest")
-    s.close(window)
-    s.procs[-1].wait(timeout=10)
+    s.close_and_wait(window)
     progress = os.path.join(s.app_dir, "Score", "hanako.dat")
     lines = open(progress, "rb").read().split(b"\r\n") if os.path.isfile(progress) else []
     check(len(lines) > 4 and lines[4].startswith(b"101,"),
@@ -547,9 +547,7 @@ def test_sound_recording(s):
     recording = os.path.join(s.dir, "sound.raw")
     s.env.update({"SDL_AUDIODRIVER": "disk", "SDL_DISKAUDIOFILE": recording})
     shutil.copytree(os.path.join(BUILD, "SOUND"), os.path.join(s.app_dir, "SOUND"))
-    s.start()
-    window = s.wait_window()
-    check(window is not None, "the main window appears with a recording sound device")
+    window = s.launch("the main window appears with a recording sound device")
     if window is None:
         return
     run(["xdotool", "windowfocus", "--sync", str(window)], s.env)
@@ -565,8 +563,7 @@ def test_sound_recording(s):
         run(["xdotool", "type", letter], s.env)
         time.sleep(0.6)
     time.sleep(2.0)
-    s.close(window)
-    s.procs[-1].wait(timeout=10)
+    s.close_and_wait(window)
     data = open(recording, "rb").read()[begin:] if os.path.exists(recording) else b""
     samples = struct.unpack("<%dh" % (len(data) // 2), data[:len(data) // 2 * 2])
     found = bursts(samples, 44100)
@@ -590,9 +587,7 @@ def test_writing_guide_and_special_training(s):
     # A learner who practises writing with the full guide (labels on).
     write_user(s, "writer", b"Way=0,Word=0,New=1,Once=0,Level=2,Pattern=4,WordType=1,Set1=0,Set2=0,Set3=0,Set4=0,"
                             b"Set5=0,Set6=2,Set7=0")
-    s.start()
-    window = s.wait_window()
-    check(window is not None, "the main window appears for the writing pattern")
+    window = s.launch("the main window appears for the writing pattern")
     if window is None:
         return
     s.open_training(window)
@@ -604,14 +599,11 @@ def test_writing_guide_and_special_training(s):
     underlined = lambda shot: shot.pixel(162 + 4 + 2, 198 + 31) == subject_blue
     shot = s.shot(window, "writing-half-typed", underlined)
     check(underlined(shot), "the writing guide underlines the subject in its colour")
-    s.close(window)
-    s.procs[-1].wait(timeout=10)
+    s.close_and_wait(window)
 
 
 def test_special_training_notice(s):
-    s.start()
-    window = s.wait_window()
-    check(window is not None, "the main window appears for special training")
+    window = s.launch("the main window appears for special training")
     if window is None:
         return
     s.open_training(window)
@@ -620,8 +612,7 @@ def test_special_training_notice(s):
     strip = lambda shot: shot.pixel(9, 117) == yellow and shot.pixel(787, 131) == yellow
     shot = s.shot(window, "special-training", strip)
     check(strip(shot), "five misses show the yellow special-training notice across the window")
-    s.close(window)
-    s.procs[-1].wait(timeout=10)
+    s.close_and_wait(window)
 
 
 def test_dialog_screens(s):
@@ -629,9 +620,7 @@ def test_dialog_screens(s):
                           b"Set5=0,Set6=0,Set7=0")
     # A second user, since the last one left cannot be deleted.
     open(os.path.join(s.app_dir, "Score", "jiro.dat"), "wb").close()
-    s.start()
-    window = s.wait_window()
-    check(window is not None, "the main window appears for the dialog screens")
+    window = s.launch("the main window appears for the dialog screens")
     if window is None:
         return
     s.click(window, 302 + 96, 249 + 20)
@@ -669,8 +658,7 @@ def test_dialog_screens(s):
     while time.time() < end and dialog in s.windows():
         time.sleep(0.1)
     check(dialog not in s.windows(), "cancel closes the options")
-    s.close(window)
-    s.procs[-1].wait(timeout=10)
+    s.close_and_wait(window)
 
 
 def main():

@@ -1,4 +1,5 @@
 #include "MainFormDescription.h"
+#include "FormQueries.h"
 
 #include <gtest/gtest.h>
 
@@ -9,19 +10,12 @@ namespace {
 
 const TControlDesc &Get(const char *name)
 {
-    const TControlDesc *c = FindControl(MainFormDescription(), name);
-    if (c == nullptr)
-        throw std::runtime_error(std::string("no control ") + name);
-    return *c;
+    return ControlNamed(MainFormDescription(), name);
 }
 
 std::vector<std::string> NamesOn(int screen)
 {
-    std::vector<std::string> names;
-    for (const TControlDesc &c : MainFormDescription().Controls)
-        if (c.Screens.Contains(screen))
-            names.emplace_back(c.Name);
-    return names;
+    return ControlNamesOn(MainFormDescription(), screen);
 }
 
 TEST(MainForm, IsAnEightHundredBySixHundredWindowCaptionedTypeKo)
@@ -53,10 +47,7 @@ TEST(MainForm, HoldsEveryControlOnceInPaintingOrder)
         "bTrans2", "bSetup", "imgIdNo", "bBack1", "bBack2",
         "ImgBtn3", "LblVersion",
     };
-    std::vector<std::string> actual;
-    for (const TControlDesc &c : MainFormDescription().Controls)
-        actual.emplace_back(c.Name);
-    EXPECT_EQ(actual, expected);
+    EXPECT_EQ(ControlNames(MainFormDescription()), expected);
 }
 
 struct TStripRow {

@@ -1,8 +1,8 @@
 #include "SubFormDescription.h"
+#include "FormQueries.h"
 
 #include <gtest/gtest.h>
 
-#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -10,19 +10,12 @@ namespace {
 
 const TControlDesc &Get(const char *name)
 {
-    const TControlDesc *c = FindControl(SubFormDescription(), name);
-    if (c == nullptr)
-        throw std::runtime_error(std::string("no control ") + name);
-    return *c;
+    return ControlNamed(SubFormDescription(), name);
 }
 
 std::vector<std::string> NamesOn(int screen)
 {
-    std::vector<std::string> names;
-    for (const TControlDesc &c : SubFormDescription().Controls)
-        if (c.Screens.Contains(screen))
-            names.emplace_back(c.Name);
-    return names;
+    return ControlNamesOn(SubFormDescription(), screen);
 }
 
 TEST(SubForm, IsASevenHundredByFiveHundredTwentyFiveWindowInTahoma)
@@ -44,10 +37,7 @@ TEST(SubForm, HoldsTheUserControlsThenTheSwitchesThenThePushButtons)
         "bDispWord1", "bDispWord2", "bVoice1", "bVoice2", "bMeaning1", "bMeaning2", "bMeaning3",
         "bGuide1", "bGuide2", "bGuide3", "bGuide4", "btnCancel", "BtnOK",
     };
-    std::vector<std::string> actual;
-    for (const TControlDesc &c : SubFormDescription().Controls)
-        actual.emplace_back(c.Name);
-    EXPECT_EQ(actual, expected);
+    EXPECT_EQ(ControlNames(SubFormDescription()), expected);
 }
 
 TEST(SubForm, EachScreenShowsItsControls)
