@@ -2,11 +2,13 @@
 
 #include "CourseData.h"
 #include "DataFolder.h"
+#include "DataFolderLock.h"
 #include "ProgressFile.h"
 #include "TrainingOptions.h"
 #include "TrainingOutcome.h"
 #include "TrainingState.h"
 
+#include <QDateTime>
 #include <QHash>
 #include <QImage>
 #include <QList>
@@ -50,6 +52,11 @@ struct TFrmMainEnvironment {
     // the message to show. Tests give it the failures root cannot meet,
     // such as a folder without write permission.
     std::function<QString(const QString &path, const QByteArray &bytes)> SaveFile;
+    // Where this copy answers a later start, written beside the data
+    // folder's lock so that a copy with another runtime folder finds it.
+    QString InstanceServer;
+    // The time stamped on the backup of a progress file that could not be used.
+    std::function<QDateTime()> Now;
 };
 
 // The main window: it owns all lasting state of the program under the
@@ -73,6 +80,16 @@ public:
     // The whole start-up. Returns an empty text, or the reason start-up
     // stopped, which the caller shows before it ends the program.
     QString FormCreate();
+    // Start-up stopped because another running copy uses the data folder;
+    // it answers at this address (empty when it left none).
+    bool DataFolderBusy() const { return Busy; }
+    QString BusyCopyServer() const { return TDataFolderLock::AdvertisedServer(DataPath); }
+
+    // Ends the program at once, the way a request to terminate from the
+    // system does: the run on screen is recorded and the progress and
+    // "Score.ini" are saved without a question, a message or the goodbye
+    // picture. A save that fails leaves the old files as they were.
+    [[noreturn]] void QuietClose();
 
     // Screens.
     void SetScreen(int ScreenNo);
@@ -82,6 +99,14 @@ public:
     // Progress.
     void LoadScore();
     bool SaveScore();
+    // Whether the progress file lacks anything the window holds: nothing was
+    // saved since the last load, or something the file keeps has changed
+    // since the last save.
+    bool ProgressUnsaved() const;
+    // Saves the progress when it is unsaved, after a recorded run or new
+    // options. A failure is told once until a save succeeds again, and the
+    // progress stays unsaved so that closing tries again.
+    void SaveAfterChange();
 
     // Course choices; writing one highlights its button.
     int LevelNo() const { return FLevelNo; }
@@ -234,6 +259,23 @@ private:
     // The first strip that could not be loaded while the controls were made.
     QString ControlError;
     bool Closing = false;
+    // The progress file's text as last saved; empty until a save.
+    QByteArray SavedProgress;
+    bool SaveFailureTold = false;
+    // A progress file that could not be read nor kept aside: never written over.
+    QString ProtectedProgressFile;
+    // The learner chose to end without the progress saved.
+    bool GoodbyeUnsaved = false;
+    TDataFolderLock DataLock;
+    bool Busy = false;
+    // The progress file's text for what the window holds now.
+    QByteArray ProgressBytes() const;
+    // Writes the progress file; an empty text, or the message.
+    QString WriteScore();
+    // The lock on the data folder, taken before anything is written there.
+    QString LockDataFolder();
+    // Sets a progress file that is not one aside, and says so.
+    void KeepUnusableProgress(const QString &path, const QString &why);
     // The start screen's wait is running.
     bool WaitingOnStartScreen = false;
     // A new sentence shows left-aligned for a moment before it settles.

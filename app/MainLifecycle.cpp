@@ -11,6 +11,7 @@
 #include "PngImage.h"
 #include "Resources.h"
 #include "Commands.h"
+#include "FileErrors.h"
 #include "UserFiles.h"
 #include "VoicePlayer.h"
 #include "WindowPlacement.h"
@@ -27,23 +28,28 @@
 #include <QThread>
 
 #include <chrono>
+#include <cstdlib>
 #include <dlfcn.h>
 
 namespace {
 
-const char *const ScreenNames[] = {"SCR00000", "SCR10000", "SCR12000", "SCR13000", "SCR20000", "SCR20001",
-                                   "SCR20002", "SCR20003", "SCR20004", "SCR20005", "SCR88888", "SCR99999"};
+// The last is the goodbye of a close that could not save the progress.
+const char *const ScreenNames[] = {"SCR00000", "SCR10000", "SCR12000", "SCR13000", "SCR20000",
+                                   "SCR20001", "SCR20002", "SCR20003", "SCR20004", "SCR20005",
+                                   "SCR88888", "SCR99999", "SCR99999N"};
 
 void DefaultMessage(const QString &text)
 {
-    // Owned by the window in front, so it opens over the sub-window too.
-    QMessageBox box(QMessageBox::Warning, QString(), text, QMessageBox::Ok, QApplication::activeWindow());
+    // Owned by the window in front, so it opens over the sub-window too; a
+    // text from a damaged file cannot make it wider than the screen.
+    QMessageBox box(QMessageBox::Warning, QString(), BoundedMessageText(text), QMessageBox::Ok,
+                    QApplication::activeWindow());
     box.exec();
 }
 
 bool DefaultAsk(const QString &text)
 {
-    QMessageBox box(QMessageBox::Question, QString(), text, QMessageBox::Yes | QMessageBox::No);
+    QMessageBox box(QMessageBox::Question, QString(), BoundedMessageText(text), QMessageBox::Yes | QMessageBox::No);
     return box.exec() == QMessageBox::Yes;
 }
 
@@ -64,6 +70,8 @@ TFrmMain::TFrmMain(TFrmMainEnvironment env, QWidget *parent) : QWidget(parent), 
     }
     if (!Env.SaveFile)
         Env.SaveFile = SaveWholeFile;
+    if (!Env.Now)
+        Env.Now = [] { return QDateTime::currentDateTime(); };
 
     setWindowTitle(QStringLiteral("TypeKo"));
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
@@ -191,7 +199,8 @@ QString TFrmMain::FormCreate()
         return ControlError;
     ModuleHandle = dlopen(nullptr, RTLD_LAZY | RTLD_NOLOAD);
     ExePath = Env.ExePath.isEmpty() ? QCoreApplication::applicationDirPath() + u'/' : Env.ExePath;
-    DataPath = DecideDataPath(ExePath, Env.DataFolder);
+    if (const QString error = LockDataFolder(); !error.isEmpty() || Busy)
+        return error;
     // The first voice request always opens its file.
     ClearCurVoiceFile();
 
@@ -205,8 +214,9 @@ QString TFrmMain::FormCreate()
     bPattern = {bWordAndSentence, bWord, bSentence, bWriting};
     TypeSoundNo = MissSoundNo = DispWordNo = VoiceNo = MeaningNo = GuideNo = -1;
 
-    if (const QString error = EnsureDataFolders(DataPath); !error.isEmpty())
+    if (const QString error = EnsureScoreFolder(DataPath); !error.isEmpty())
         return error;
+    NormaliseUserFiles(DataPath);
 
     const TFileRead lastUser = ReadWholeFile(LastUserFilePath(DataPath));
     if (!lastUser.Error.isEmpty())
@@ -239,6 +249,39 @@ QString TFrmMain::FormCreate()
     return QString();
 }
 
+QString TFrmMain::LockDataFolder()
+{
+    // A folder is locked before the write test writes into it, so a copy
+    // that finds it held writes nothing there at all.
+    TDataFolderEnvironment folders = Env.DataFolder;
+    folders.CanWrite = [this, test = Env.DataFolder.CanWrite](const QString &folder) {
+        const TDataFolderLock::TResult lock = DataLock.Acquire(folder);
+        if (lock == TDataFolderLock::TResult::Busy) {
+            Busy = true;
+            return true;
+        }
+        return lock == TDataFolderLock::TResult::Locked && test && test(folder);
+    };
+    DataPath = DecideDataPath(ExePath, folders);
+    if (Busy)
+        return QString();
+    if (const QString error = EnsureDataFolder(DataPath); !error.isEmpty())
+        return error;
+    switch (DataLock.Acquire(DataPath)) {
+    case TDataFolderLock::TResult::Locked:
+        DataLock.Advertise(Env.InstanceServer);
+        break;
+    case TDataFolderLock::TResult::Busy:
+        Busy = true;
+        break;
+    case TDataFolderLock::TResult::NotWritable:
+        // Nothing can be saved there either, so no other copy's files are
+        // at risk; each failed save says so when it happens.
+        break;
+    }
+    return QString();
+}
+
 void TFrmMain::PlaceWindow()
 {
     const QScreen *screen = QGuiApplication::primaryScreen();
@@ -268,14 +311,18 @@ void TFrmMain::FinishRunInMemory()
 
 bool TFrmMain::FormClose()
 {
-    if (!ScoreSaved) {
-        if (CurScreenNo == 13000)
-            FinishRunInMemory();
+    // A run on screen is part of the progress even when the file was saved
+    // during it, after new options say.
+    if (CurScreenNo == 13000)
+        FinishRunInMemory();
+    if (ProgressUnsaved()) {
         // A progress file that cannot be written must not be lost silently:
         // the learner decides whether to end without it.
-        if (!SaveScore() &&
-            !Env.Ask(QStringLiteral("進み具合を保存できませんでした。保存しないで終了しますか？")))
-            return false;
+        if (!SaveScore()) {
+            if (!Env.Ask(QStringLiteral("進み具合を保存できませんでした。保存しないで終了しますか？")))
+                return false;
+            GoodbyeUnsaved = true;
+        }
     }
     SetScreen(99999);
     repaint();
@@ -284,6 +331,22 @@ bool TFrmMain::FormClose()
     if (!error.isEmpty())
         Env.ShowMessage(error);
     return true;
+}
+
+void TFrmMain::QuietClose()
+{
+    if (!Closing && CurScreenNo != -1 && !Busy) {
+        Closing = true;
+        if (CurScreenNo == 13000)
+            FinishRunInMemory();
+        if (ProgressUnsaved())
+            WriteScore();
+        Env.SaveFile(LastUserFilePath(DataPath), WriteLastUser(UserId));
+    }
+    DataLock.Release();
+    // Nothing waits: no goodbye, no question, not even the dialog or the
+    // start screen's wait that may be running.
+    std::_Exit(0);
 }
 
 void TFrmMain::closeEvent(QCloseEvent *event)

@@ -71,9 +71,14 @@ void TFrmMain::SetScreen(int ScreenNo)
     case 20002:
     case 20003:
     case 20004:
-        // The first and last pages show their outward button greyed.
-        ImgBtnPrev->SetImageIndex(ScreenNo == 20000 ? 3 : 0);
-        ImgBtnNext->SetImageIndex(ScreenNo == 20004 ? 3 : 0);
+        // The first and last pages show their outward button greyed, and a
+        // greyed button neither lights up nor presses.
+        for (auto [button, greyed] : {std::pair{ImgBtnPrev, ScreenNo == 20000}, std::pair{ImgBtnNext, ScreenNo == 20004}}) {
+            button->SetImageIndex(greyed ? 3 : 0);
+            button->SetMouseOverImageIndex(greyed ? 3 : 2);
+            button->SetMouseDownImageIndex(greyed ? 3 : 1);
+            button->SetCursor(greyed ? Qt::ArrowCursor : Qt::PointingHandCursor);
+        }
         show({ImgBtnPrev, ImgBtnNext, bBack1});
         bBack1->SetTop(bBack2->Top());
         break;
@@ -100,7 +105,9 @@ void TFrmMain::paintEvent(QPaintEvent *)
 void TFrmMain::FormPaint(QPainter &canvas)
 {
     if (CurScreenNo != -1) {
-        const auto it = ScreenImage.find(ScreenName(CurScreenNo));
+        // A close that could not save says so on its own goodbye picture.
+        const QString name = ScreenName(CurScreenNo) + QLatin1String(CurScreenNo == 99999 && GoodbyeUnsaved ? "N" : "");
+        const auto it = ScreenImage.find(name);
         if (it != ScreenImage.end()) {
             // The word or sentence is drawn into the stored picture, which
             // is then copied to the window in one piece.
@@ -173,6 +180,7 @@ void TFrmMain::bBackClick(TEgImage *)
     } else if (CurScreenNo == 13000) {
         FinishRunInMemory();
         SetScreen(12000);
+        SaveAfterChange();
     } else {
         SetScreen(0);
     }
@@ -187,7 +195,8 @@ void TFrmMain::bNameSelectClick(TEgImage *)
 
 void TFrmMain::bSetupClick(TEgImage *)
 {
-    ShowSubForm(*this, 12100);
+    if (ShowSubForm(*this, 12100) == 1)
+        SaveAfterChange();
 }
 
 void TFrmMain::FormClick(TEgImage *)

@@ -195,6 +195,7 @@ void TFrmMain::ApplyOutcome(const TTrainingOutcome &outcome)
         update();
     if (outcome.RunEnded) {
         SetScreen(12000);
+        SaveAfterChange();
         return;
     }
     if (outcome.LayOutTarget)

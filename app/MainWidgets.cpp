@@ -16,7 +16,8 @@ void TFrmMain::imgUserId2Paint(TEgImage *Sender)
     QPainter &canvas = *Sender->Canvas();
     canvas.setFont(PointFont(FaceMsPGothic, 12));
     canvas.setPen(QColor(0, 0, 255));
-    TextOut(canvas, 4, 2, UserId);
+    // A name wider than the box is cut with "…" instead of running out of it.
+    TextOut(canvas, 4, 2, canvas.fontMetrics().elidedText(UserId, Qt::ElideRight, Sender->width() - 4));
 }
 
 void TFrmMain::imgLevelName2Paint(TEgImage *Sender)

@@ -38,18 +38,8 @@ TSingleInstance::~TSingleInstance() = default;
 
 TSingleInstance::TStart TSingleInstance::Start()
 {
-    if (!Lock.tryLock(0)) {
-        QLocalSocket socket;
-        socket.connectToServer(ServerPath);
-        if (!socket.waitForConnected(AnswerTimeoutMs))
-            return TStart::NoAnswer;
-        socket.write(RaiseMessage);
-        socket.waitForBytesWritten(AnswerTimeoutMs);
-        // Wait for the first copy to close the connection, so that the raise
-        // has been handled before this copy ends.
-        socket.waitForDisconnected(AnswerTimeoutMs);
-        return TStart::Forwarded;
-    }
+    if (!Lock.tryLock(0))
+        return AskToRaise(ServerPath) ? TStart::Forwarded : TStart::NoAnswer;
     Server = std::make_unique<QLocalServer>();
     Server->setSocketOptions(QLocalServer::UserAccessOption);
     // A socket left behind by a crashed copy would block listening; the lock
@@ -58,6 +48,22 @@ TSingleInstance::TStart TSingleInstance::Start()
     connect(Server.get(), &QLocalServer::newConnection, this, &TSingleInstance::OnConnection);
     Server->listen(ServerPath);
     return TStart::Primary;
+}
+
+bool TSingleInstance::AskToRaise(const QString &serverPath)
+{
+    if (serverPath.isEmpty())
+        return false;
+    QLocalSocket socket;
+    socket.connectToServer(serverPath);
+    if (!socket.waitForConnected(AnswerTimeoutMs))
+        return false;
+    socket.write(RaiseMessage);
+    socket.waitForBytesWritten(AnswerTimeoutMs);
+    // Wait for the first copy to close the connection, so that the raise
+    // has been handled before this copy ends.
+    socket.waitForDisconnected(AnswerTimeoutMs);
+    return true;
 }
 
 void TSingleInstance::OnConnection()

@@ -31,6 +31,11 @@ public:
 
     TStart Start();
 
+    // Asks the copy answering at serverPath to bring its window forward;
+    // false when nothing answers there.
+    static bool AskToRaise(const QString &serverPath);
+
+    // Where this copy answers, for a later copy that finds it another way.
     QString ServerName() const { return ServerPath; }
 
 signals:

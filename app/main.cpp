@@ -1,16 +1,34 @@
-// Program entry: one running copy per user, then the main window.
+// Program entry: one running copy per user and per data folder, then the
+// main window.
 
 #include "Fonts.h"
 #include "Main.h"
+#include "QuitSignals.h"
 #include "SingleInstance.h"
 
 #include <QApplication>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QMessageBox>
+#include <QTranslator>
+
+namespace {
+
+const QString AlreadyRunningMessage =
+    QStringLiteral("TypeKo はこのデータフォルダですでに起動しています。\n先に起動した TypeKo の画面を使ってください。");
+
+} // namespace
 
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(TFrmMain::ApplicationTitle);
+    // Qt's own texts, such as the buttons of a message box, in Japanese.
+    QTranslator qtTexts;
+    if (qtTexts.load(QLocale(QLocale::Japanese, QLocale::Japan), QStringLiteral("qtbase"), QStringLiteral("_"),
+                     QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QApplication::installTranslator(&qtTexts);
+    TQuitSignals quitSignals;
 
     TSingleInstance instance(SingleInstanceFolder(), TFrmMain::LockName, TFrmMain::WindowClassName,
                              TFrmMain::ApplicationTitle);
@@ -18,12 +36,25 @@ int main(int argc, char **argv)
         return 0;
 
     InstallFontSubstitutions();
-    TFrmMain FrmMain;
+    TFrmMainEnvironment env;
+    env.InstanceServer = instance.ServerName();
+    TFrmMain FrmMain(std::move(env));
     QObject::connect(&instance, &TSingleInstance::RaiseRequested, &FrmMain, &TFrmMain::RestoreAndRaise);
+    QObject::connect(&quitSignals, &TQuitSignals::QuitRequested, &FrmMain, &TFrmMain::QuietClose);
     if (const QString error = FrmMain.FormCreate(); !error.isEmpty()) {
         QMessageBox box(QMessageBox::Critical, TFrmMain::ApplicationTitle, error, QMessageBox::Ok);
         box.exec();
         return 1;
+    }
+    if (FrmMain.DataFolderBusy()) {
+        // Another copy, started with another runtime folder, uses the same
+        // learners' files: it comes forward if it can be reached, and this
+        // copy ends having written nothing.
+        if (!TSingleInstance::AskToRaise(FrmMain.BusyCopyServer())) {
+            QMessageBox box(QMessageBox::Warning, TFrmMain::ApplicationTitle, AlreadyRunningMessage, QMessageBox::Ok);
+            box.exec();
+        }
+        return 0;
     }
     FrmMain.show();
     return app.exec();

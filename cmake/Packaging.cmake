@@ -76,5 +76,5 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Libraries are found by dpkg-shlibdeps; what is loaded at run time by name
 # (the window system plug-in, the mp3 decoder) and the faces are listed here.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, fonts-ipafont-gothic, fonts-ipaexfont-gothic, fonts-liberation2, fonts-dejavu-core")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-qpa-plugins, qt6-translations-l10n, fonts-ipafont-gothic, fonts-ipaexfont-gothic, fonts-liberation2, fonts-dejavu-core")
 include(CPack)

@@ -1,5 +1,7 @@
 #include "DataFolder.h"
 
+#include "FileErrors.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcessEnvironment>
@@ -63,12 +65,23 @@ TDataFolderEnvironment SystemDataFolderEnvironment()
     return env;
 }
 
-QString EnsureDataFolders(const QString &dataPath)
+namespace {
+
+QString MakeFolder(const QString &folder)
 {
-    QDir dir;
-    dir.mkpath(dataPath);
-    const QString score = dataPath + QStringLiteral("Score");
-    if (QDir(score).exists() || dir.mkpath(score))
+    if (QDir(folder).exists() || QDir().mkpath(folder))
         return QString();
-    return QStringLiteral("フォルダを作成できません：%1").arg(QDir::toNativeSeparators(score));
+    return QStringLiteral("フォルダを作成できません：%1\n%2").arg(QDir::toNativeSeparators(folder), FolderFailureReason(folder));
+}
+
+} // namespace
+
+QString EnsureDataFolder(const QString &dataPath)
+{
+    return MakeFolder(dataPath);
+}
+
+QString EnsureScoreFolder(const QString &dataPath)
+{
+    return MakeFolder(dataPath + QStringLiteral("Score"));
 }

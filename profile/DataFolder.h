@@ -38,6 +38,8 @@ QString DecideDataPath(const QString &exePath, const TDataFolderEnvironment &env
 // creates and removes "check.dat".
 TDataFolderEnvironment SystemDataFolderEnvironment();
 
-// Creates the data folder and its "Score" folder when they are missing.
-// Returns an empty text on success, else the system's reason in Japanese.
-QString EnsureDataFolders(const QString &dataPath);
+// Create the data folder, and its "Score" folder, when they are missing;
+// the lock on the data folder is taken between the two. Each returns an
+// empty text on success, else a Japanese message with the system's reason.
+QString EnsureDataFolder(const QString &dataPath);
+QString EnsureScoreFolder(const QString &dataPath);

@@ -3,6 +3,7 @@
 #include "TextUtil.h"
 
 #include <QHash>
+#include <QRegularExpression>
 
 #include <algorithm>
 #include <limits>
@@ -176,4 +177,22 @@ TProgress ReadProgress(const QByteArray &text, TDataList &data)
     p.Options.GuideNo = SettingValue(pairs, "Set6", 0);
     p.LevelNo = 1;
     return p;
+}
+
+bool LooksLikeProgress(const QByteArray &text)
+{
+    if (text.trimmed().isEmpty())
+        return true;
+    static const QRegularExpression token(QStringLiteral("^#?[0-9]{0,3}$"));
+    for (const QString &line : SplitLines(QString::fromLatin1(text))) {
+        if (line.startsWith(u"Way=") || line.startsWith(u"BaseIndex=") || line.startsWith(u"Session=") ||
+            line.startsWith(u"[END]"))
+            return true;
+        if (line.isEmpty())
+            continue;
+        const QStringList tokens = line.split(u',');
+        if (std::all_of(tokens.begin(), tokens.end(), [](const QString &t) { return token.match(t).hasMatch(); }))
+            return true;
+    }
+    return false;
 }

@@ -50,3 +50,9 @@ TProgress ReadProgress(const QByteArray &text, TDataList &data);
 // One band's token for a word: "#" for a check mark, then the judgement and
 // the two last digits of the run number.
 QByteArray WordToken(const TBandDataItem &word);
+
+// Whether a file's text is a learner's progress file rather than some other
+// file that took its name: an empty text is one (a user just added), and so
+// is any text with at least one line of the file's own shape — the
+// settings line, a key line, "[END]" or a line of word tokens.
+bool LooksLikeProgress(const QByteArray &text);

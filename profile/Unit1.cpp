@@ -27,10 +27,29 @@ const QString DuplicateNameMessage = QStringLiteral("すでに同じ名前があ
 const QString LastUserMessage = QStringLiteral("最低一つのタイポン度が必要です。");
 // A name becomes a file name in "Score/", so it must not be able to reach
 // outside that folder or fail to be saved.
-const QString UnsafeNameMessage = QStringLiteral(
-    "この名前は登録できません。\n"
-    "記号 \\ / : * ? \" < > | と制御文字は使えません。「.」「..」だけの名前、"
-    "前後に空白のある名前も使えません。違う名前で登録してください。");
+QString UnsafeNameMessage(const QString &name)
+{
+    const TNameCheck check = CheckUserName(name);
+    QString why;
+    switch (check.Fault) {
+    case TNameFault::Character:
+        why = QStringLiteral("「%1」は名前に使えません。").arg(check.Character);
+        break;
+    case TNameFault::DotName:
+        why = QStringLiteral("「.」「..」だけの名前は使えません。");
+        break;
+    case TNameFault::EdgeSpace:
+        why = QStringLiteral("名前の前後に空白は使えません。");
+        break;
+    case TNameFault::Empty:
+    case TNameFault::None:
+        break;
+    }
+    return QStringLiteral("この名前は登録できません。\n%1\n"
+                          "記号 \\ / : * ? \" < > | と制御文字、絵文字などの一部の文字は使えません。"
+                          "違う名前で登録してください。")
+        .arg(why);
+}
 
 QColor FromBgr(std::uint32_t bgr)
 {
@@ -97,6 +116,9 @@ void TFrmSub::CreateControls()
             ListBox1 = new QListWidget(this);
             ListBox1->setFrameShape(QFrame::NoFrame);
             ListBox1->setSelectionMode(QAbstractItemView::SingleSelection);
+            // A long name is cut with "…" rather than widening the list.
+            ListBox1->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            ListBox1->setTextElideMode(Qt::ElideRight);
             ListBox1->setFont(DescribedFont(desc.Text.Font, font()));
             QPalette palette = ListBox1->palette();
             palette.setColor(QPalette::Text, FromBgr(desc.Text.TextColor));
@@ -227,7 +249,10 @@ void TFrmSub::FormPaint(QPainter &canvas)
 void TFrmSub::FillUserList()
 {
     ListBox1->clear();
-    ListBox1->addItems(ReadUserList(FrmMain.DataPath));
+    NormaliseUserFiles(FrmMain.DataPath);
+    const QStringList users = ReadUserList(FrmMain.DataPath);
+    for (qsizetype i = 0; i < users.size(); ++i)
+        InsertListItem(int(i), users[i]);
     const qsizetype current = IndexOfUser(Users(), FrmMain.UserId);
     ListBox1->setCurrentRow(int(current >= 0 ? current : 0));
 }
@@ -236,14 +261,23 @@ QStringList TFrmSub::Users() const
 {
     QStringList users;
     for (int i = 0; i < ListBox1->count(); ++i)
-        users.append(ListBox1->item(i)->text());
+        users.append(ListBox1->item(i)->data(Qt::UserRole).toString());
     return users;
 }
 
 QString TFrmSub::SelectedUser() const
 {
     const QListWidgetItem *item = ListBox1->currentItem();
-    return item ? item->text() : QString();
+    return item ? item->data(Qt::UserRole).toString() : QString();
+}
+
+void TFrmSub::InsertListItem(int row, const QString &name)
+{
+    // The list shows what fits its width and keeps the whole name.
+    const int room = ListBox1->width() - 2 * ListBox1->frameWidth() - 8;
+    auto *item = new QListWidgetItem(ListBox1->fontMetrics().elidedText(name, Qt::ElideRight, room));
+    item->setData(Qt::UserRole, name);
+    ListBox1->insertItem(row, item);
 }
 
 void TFrmSub::ImgBtnAddClick(TEgImage *)
@@ -256,13 +290,16 @@ void TFrmSub::ImgBtnAddClick(TEgImage *)
 void TFrmSub::ImgBtnAddAClick(TEgImage *)
 {
     QStringList users = Users();
-    const QString name = Edit1->text();
+    // A character "Score.ini" would give back as another is stored in the
+    // form it comes back in, so the name opens the same file next time.
+    const TNormalisedName typed = NormaliseUserName(Edit1->text());
+    const QString name = typed.Name;
     switch (CheckNewUserName(users, name)) {
     case TNewUserCheck::Empty:
         ShowMessage(EmptyNameMessage);
         return;
     case TNewUserCheck::Unsafe:
-        ShowMessage(UnsafeNameMessage);
+        ShowMessage(UnsafeNameMessage(name));
         return;
     case TNewUserCheck::Duplicate:
         ShowMessage(DuplicateNameMessage);
@@ -272,7 +309,7 @@ void TFrmSub::ImgBtnAddAClick(TEgImage *)
     }
     SetSubScreen(11000);
     const qsizetype place = InsertUser(users, name);
-    ListBox1->insertItem(int(place), name);
+    InsertListItem(int(place), name);
     ListBox1->setCurrentRow(int(place));
     // The name stays listed even when its file cannot be made; choosing it
     // then starts from a fresh progress.
@@ -300,7 +337,7 @@ void TFrmSub::ImgBtnDeleteDClick(TEgImage *)
     const int index = ListBox1->currentRow();
     if (index < 0)
         return;
-    const QString name = ListBox1->item(index)->text();
+    const QString name = ListBox1->item(index)->data(Qt::UserRole).toString();
     // Every listed name is a safe one, so the file lies inside "Score/"; a
     // failure to delete leaves the file and still drops the name.
     if (IsSafeUserName(name))
@@ -320,7 +357,8 @@ void TFrmSub::imgUserIdPaint(TEgImage *Sender)
     canvas.setBrush(Qt::NoBrush);
     canvas.setFont(PointFont(FaceMsPGothic, 12, true));
     canvas.setPen(QColor(255, 0, 0));
-    TextOut(canvas, 8, 8, SelectedUser());
+    // A name wider than the box is cut with "…" instead of running out of it.
+    TextOut(canvas, 8, 8, canvas.fontMetrics().elidedText(SelectedUser(), Qt::ElideRight, Sender->width() - 8));
 }
 
 void TFrmSub::ImgBtnSelectClick(TEgImage *)

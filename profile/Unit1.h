@@ -120,6 +120,7 @@ private:
     void PlaceWindow();
     void FormPaint(QPainter &canvas);
     void FillUserList();
+    void InsertListItem(int row, const QString &name);
     // Writes one option of a group: clears the old value's switch, marks the new.
     static void WriteOption(int &field, int value, std::span<TEgImage *const> group);
 

@@ -15,6 +15,8 @@ packages=(
   fonts-ipafont-gothic fonts-ipaexfont-gothic fonts-liberation2 fonts-dejavu-core
   # voices generated at build time
   espeak-ng lame
+  # Qt's own texts (message-box buttons) in Japanese
+  qt6-translations-l10n
   # end-to-end tests in a real X server
   xvfb xdotool imagemagick x11-utils libx11-dev python3
   # release stages: fuzzing, memory checks, package checks

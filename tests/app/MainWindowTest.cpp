@@ -5,6 +5,7 @@
 #include "Fonts.h"
 #include "Main.h"
 #include "MainFormDescription.h"
+#include "PngImage.h"
 #include "ProgressFile.h"
 #include "UserFiles.h"
 #include "WindowTestSupport.h"
@@ -375,6 +376,126 @@ TEST_F(MainWindow, AFailedSaveAsksBeforeClosingWithoutIt)
     AnswerYes = true;
     EXPECT_TRUE(Window->close());
     EXPECT_EQ(Window->CurScreenNo, 99999);
+    // The goodbye does not claim what did not happen.
+    const TPngResult unsaved = LoadPicture(QStringLiteral("SCR99999N"));
+    ASSERT_TRUE(unsaved);
+    EXPECT_EQ(Window->grab().toImage().convertToFormat(QImage::Format_RGB32),
+              unsaved.Image.convertToFormat(QImage::Format_RGB32));
+}
+
+TEST_F(MainWindow, ChangesAfterACancelledUserDialogAreSavedOnClosing)
+{
+    Start();
+    Click(Window->ImgBtn1);
+    // The dialog saves as it opens, and is cancelled at once.
+    QTimer poll;
+    QObject::connect(&poll, &QTimer::timeout, [] {
+        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+            dialog->done(2);
+    });
+    poll.start(5);
+    Click(Window->bNameSelect);
+    poll.stop();
+    ASSERT_TRUE(Window->ScoreSaved);
+    EXPECT_FALSE(Window->ProgressUnsaved());
+    Click(Window->bLevel2);
+    Click(Window->bWord);
+    Window->Data[1].Item[0].Item[0].Check = 1;
+    EXPECT_TRUE(Window->ProgressUnsaved()) << "what the file keeps has changed since the save";
+    Window->close();
+    const QByteArray progress = ReadFile(QStringLiteral("Score/-----.dat"));
+    EXPECT_TRUE(progress.contains(",Pattern=2,")) << progress.toStdString();
+    EXPECT_TRUE(progress.contains("\r\n#000,")) << progress.toStdString();
+}
+
+TEST_F(MainWindow, AFailedSaveAfterAChangeIsToldOnceAndClosingTriesAgain)
+{
+    bool failing = true;
+    TFrmMainEnvironment env = TestEnvironment(Folder.path());
+    env.ShowMessage = [this](const QString &text) { Messages.append(text); };
+    env.Ask = [this](const QString &text) {
+        Questions.append(text);
+        return false;
+    };
+    env.SaveFile = [&failing](const QString &path, const QByteArray &bytes) {
+        return failing ? SaveFailedMessage(path, QStringLiteral("No space left on device")) : SaveWholeFile(path, bytes);
+    };
+    StartWindow(Window, env);
+    for (int change = 1; change <= 3; ++change) {
+        Window->Data[1].Item[0].Item[change].Judge = 1;
+        Window->SaveAfterChange();
+    }
+    ASSERT_EQ(Messages.size(), 1) << "told once, not after every run";
+    EXPECT_TRUE(Messages[0].contains(QStringLiteral("ディスクに空きがありません"))) << Messages[0].toStdString();
+    EXPECT_TRUE(Window->ProgressUnsaved());
+    failing = false;
+    EXPECT_TRUE(Window->close());
+    EXPECT_TRUE(Questions.isEmpty());
+    EXPECT_TRUE(ReadFile(QStringLiteral("Score/-----.dat")).contains("\r\n000,100,100,100,"));
+}
+
+TEST_F(MainWindow, AProgressFileThatCannotBeUsedIsKeptAsABackup)
+{
+    struct Case {
+        const char *what;
+        bool folder; // a folder in its place cannot be read
+        QByteArray bytes;
+    };
+    const Case cases[] = {
+        {"a picture saved under the name", false, QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\x03", 19)},
+        {"a folder in its place", true, QByteArray()},
+    };
+    for (const Case &c : cases) {
+        QTemporaryDir folder;
+        const QString exe = folder.path() + u'/';
+        const QString path = exe + QStringLiteral("Score/-----.dat");
+        QDir().mkpath(exe + QStringLiteral("Score"));
+        if (c.folder) {
+            QDir().mkpath(path);
+        } else {
+            QFile file(path);
+            ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+            file.write(c.bytes);
+        }
+        QStringList messages;
+        TFrmMainEnvironment env = TestEnvironment(folder.path());
+        env.ShowMessage = [&messages](const QString &text) { messages.append(text); };
+        env.Now = [] { return QDateTime(QDate(2026, 12, 10), QTime(15, 30, 0)); };
+        std::unique_ptr<TFrmMain> window;
+        StartWindow(window, env);
+        ASSERT_EQ(messages.size(), 1) << c.what;
+        EXPECT_TRUE(messages[0].contains(QStringLiteral("「-----.dat.bak-20261210-153000」として残してあります")))
+            << c.what << ": " << messages[0].toStdString();
+        const QString backup = path + QStringLiteral(".bak-20261210-153000");
+        if (c.folder) {
+            EXPECT_TRUE(QFileInfo(backup).isDir()) << c.what;
+        } else {
+            QFile kept(backup);
+            ASSERT_TRUE(kept.open(QIODevice::ReadOnly)) << c.what;
+            EXPECT_EQ(kept.readAll(), c.bytes) << c.what << ": the bytes are kept as they were";
+        }
+        window->close();
+        QFile fresh(path);
+        ASSERT_TRUE(fresh.open(QIODevice::ReadOnly)) << c.what;
+        EXPECT_TRUE(fresh.readAll().startsWith("Way=0,")) << c.what << ": a new progress file takes the name";
+    }
+}
+
+TEST_F(MainWindow, ASecondWindowOnTheSameDataFolderStopsBeforeWritingAnything)
+{
+    Start();
+    const QStringList before = QDir(ExePath).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
+    TFrmMain second(TestEnvironment(Folder.path()));
+    EXPECT_TRUE(second.FormCreate().isEmpty());
+    EXPECT_TRUE(second.DataFolderBusy());
+    EXPECT_EQ(second.CurScreenNo, -1);
+    EXPECT_EQ(QDir(ExePath).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
+    Window->close();
+    Window.reset();
+    // Once the first has ended, the folder is free again.
+    TFrmMain third(TestEnvironment(Folder.path()));
+    EXPECT_TRUE(third.FormCreate().isEmpty());
+    EXPECT_FALSE(third.DataFolderBusy());
 }
 
 TEST_F(MainWindow, AnUnsafeNameInTheLastUserFileBecomesTheDefaultUser)

@@ -66,6 +66,17 @@ protected:
             Type(target[Window->InputLen]);
     }
 
+    // The course as the progress file on disk gives it back, and its settings.
+    std::pair<TDataList, TProgress> Saved() const
+    {
+        QFile file(Folder.path() + QStringLiteral("/Score/-----.dat"));
+        TDataList data = Window->Data;
+        if (!file.open(QIODevice::ReadOnly))
+            return {TDataList(), TProgress()};
+        const TProgress progress = ReadProgress(file.readAll(), data);
+        return {data, progress};
+    }
+
     QTemporaryDir Folder;
     std::unique_ptr<TFrmMain> Window;
     QStringList Messages;
@@ -99,7 +110,13 @@ TEST_F(TrainingWindow, AWholeWordAndSentenceRunTypedCorrectlyRaisesTheKnownCount
     EXPECT_EQ(Window->LastIndex, 3);
     EXPECT_EQ(Window->bOnceMore->ImageIndex(), 0) << "once-more is offered for the band just trained";
     EXPECT_TRUE(Messages.isEmpty()) << Messages.join(u'\n').toStdString();
-    EXPECT_FALSE(QFile::exists(Folder.path() + QStringLiteral("/Score/-----.dat"))) << "nothing is saved yet";
+    // The finished run is on disk at once, not only when the window closes.
+    const auto [saved, progress] = Saved();
+    ASSERT_FALSE(saved.isEmpty()) << "the run's end saves the progress file";
+    EXPECT_EQ(saved[1].Item[0].KnownCount, 10);
+    EXPECT_EQ(progress.Session[3], 1);
+    EXPECT_EQ(progress.BaseIndex[3], 11);
+    EXPECT_FALSE(Window->ProgressUnsaved());
 }
 
 TEST_F(TrainingWindow, FiveMissesStartSpecialTrainingUntilTheWordIsTypedAgain)
@@ -130,7 +147,10 @@ TEST_F(TrainingWindow, FiveMissesStartSpecialTrainingUntilTheWordIsTypedAgain)
         }
     }
     EXPECT_EQ(Window->Data[1].Item[0].UnknownCount, 1);
-    EXPECT_FALSE(QFile::exists(Folder.path() + QStringLiteral("/Score/-----.dat")));
+    // Leaving the run by the back button saves what it recorded.
+    const auto [saved, progress] = Saved();
+    ASSERT_FALSE(saved.isEmpty());
+    EXPECT_EQ(saved[1].Item[0].UnknownCount, 1);
 }
 
 TEST_F(TrainingWindow, ControlKeysRunTheTrainingCommands)

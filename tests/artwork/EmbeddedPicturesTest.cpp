@@ -32,7 +32,7 @@ std::vector<TPictureSize> ExpectedPictures()
         {"ImgBtnSelect", 145, 35, 3},
     };
     for (const char *name : {"SCR00000", "SCR10000", "SCR12000", "SCR13000", "SCR20000", "SCR20001", "SCR20002",
-                             "SCR20003", "SCR20004", "SCR20005", "SCR88888", "SCR99999"})
+                             "SCR20003", "SCR20004", "SCR20005", "SCR88888", "SCR99999", "SCR99999N"})
         sizes.push_back({name, 800, 600, 1});
     for (const char *name : {"SCR11000", "SCR11001", "SCR11002", "SCR12100"})
         sizes.push_back({name, 700, 525, 1});

@@ -3,6 +3,9 @@
 
 #include "WindowFixture.h"
 
+#include <QDir>
+#include <QFile>
+
 #include <gtest/gtest.h>
 
 #include <ostream>
@@ -69,13 +72,16 @@ TEST(BadFiles, GarbageOrHugeLearnerFilesLoadTheDefaults)
         const char *what;
         QByteArray scoreIni;
         QByteArray progress;
+        // Not a progress file at all: it is reported and kept aside.
+        bool foreign = false;
     };
     const Case cases[] = {
-        {"a progress file of random bytes", "-----.dat\r\n", RandomBytes(4096, 7)},
+        {"a progress file of random bytes", "-----.dat\r\n", RandomBytes(4096, 7), true},
         {"a progress file of ten megabytes", "-----.dat\r\n", HugeProgress()},
         {"a progress file of ten megabytes on one line", "-----.dat\r\n", QByteArray(10 * 1024 * 1024, ',')},
         {"a Score.ini of random bytes", RandomBytes(2048, 11), QByteArray()},
         {"a Score.ini naming a path outside Score", "../../x.dat\r\n", QByteArray()},
+        {"a Score.ini of five megabytes on one line", QByteArray(5 * 1024 * 1024, 'n'), QByteArray()},
     };
     for (const Case &c : cases) {
         TWindowInFolder w;
@@ -86,7 +92,18 @@ TEST(BadFiles, GarbageOrHugeLearnerFilesLoadTheDefaults)
         const QString error = w.Create();
         EXPECT_TRUE(error.isEmpty()) << c.what << ": " << error.toStdString();
         EXPECT_EQ(Loaded(*w.Window), defaults) << c.what;
-        EXPECT_TRUE(w.Messages.isEmpty()) << c.what << ": " << w.Messages.join(u'\n').toStdString();
+        if (c.foreign) {
+            ASSERT_EQ(w.Messages.size(), 1) << c.what;
+            EXPECT_TRUE(w.Messages[0].contains(QStringLiteral("として残してあります"))) << c.what;
+            const QStringList kept =
+                QDir(w.Folder.path() + QStringLiteral("/Score")).entryList({QStringLiteral("-----.dat.bak-*")});
+            ASSERT_EQ(kept.size(), 1) << c.what;
+            QFile backup(w.Folder.path() + QStringLiteral("/Score/") + kept[0]);
+            ASSERT_TRUE(backup.open(QIODevice::ReadOnly));
+            EXPECT_EQ(backup.readAll(), c.progress) << c.what << ": its bytes are kept";
+        } else {
+            EXPECT_TRUE(w.Messages.isEmpty()) << c.what << ": " << w.Messages.join(u'\n').toStdString();
+        }
         EXPECT_EQ(w.Window->CurScreenNo, 0) << c.what << ": the title screen shows";
     }
 }

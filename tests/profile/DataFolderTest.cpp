@@ -77,16 +77,23 @@ TEST(DataFolder, WriteTestAndFolderCreationUseTheRealFileSystem)
     EXPECT_FALSE(env.CanWrite(base + QStringLiteral("missing/")));
 
     const QString data = base + QStringLiteral("VirtualStore/usr/lib/typeko/");
-    EXPECT_TRUE(EnsureDataFolders(data).isEmpty());
+    EXPECT_TRUE(EnsureDataFolder(data).isEmpty());
+    EXPECT_TRUE(EnsureScoreFolder(data).isEmpty());
     EXPECT_TRUE(QDir(data + QStringLiteral("Score")).exists());
-    EXPECT_TRUE(EnsureDataFolders(data).isEmpty()) << "existing folders are fine";
+    EXPECT_TRUE(EnsureDataFolder(data).isEmpty() && EnsureScoreFolder(data).isEmpty()) << "existing folders are fine";
 
     // A file where the folder should be cannot become the Score folder.
     QFile blocker(base + QStringLiteral("blocked/Score"));
     QDir().mkpath(base + QStringLiteral("blocked"));
     ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
     blocker.close();
-    EXPECT_FALSE(EnsureDataFolders(base + QStringLiteral("blocked/")).isEmpty());
+    const QString refused = EnsureScoreFolder(base + QStringLiteral("blocked/"));
+    EXPECT_TRUE(refused.startsWith(QStringLiteral("フォルダを作成できません："))) << refused.toStdString();
+    EXPECT_TRUE(refused.contains(QStringLiteral("同じ名前のファイルがすでにあります"))) << "the message says why";
+
+    // A path that runs through a file cannot be made either, and says so.
+    const QString through = EnsureDataFolder(base + QStringLiteral("blocked/Score/deeper/"));
+    EXPECT_TRUE(through.contains(QStringLiteral("フォルダではないファイル"))) << through.toStdString();
 }
 
 } // namespace

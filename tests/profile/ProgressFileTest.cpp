@@ -218,3 +218,37 @@ TEST(ProgressFile, KeyValuesStopAtTheTableAndSkipWhatIsNotANumber)
 }
 
 } // namespace
+
+namespace {
+
+TEST(ProgressFile, TellsAProgressFileFromAForeignOne)
+{
+    struct Case {
+        QByteArray text;
+        bool progress;
+    };
+    const Case cases[] = {
+        {QByteArray(), true},            // a user just added
+        {QByteArray("\r\n\r\n"), true},  // blank lines only
+        {QByteArray("Way=0,Word=0,New=1\r\n"), true},
+        {QByteArray("\r\n#105,000,203\r\n"), true},
+        {QByteArray("garbage\r\nBaseIndex=1,11\r\n"), true},
+        {QByteArray("[END]"), true},
+        {QByteArray("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16), false},
+        {QByteArray("hello, world\nthis is a letter\n"), false},
+        {QByteArray("1234,abc\n"), false},
+        {QByteArray(",,,\r\n"), true}, // empty tokens read as zero
+    };
+    for (const Case &c : cases)
+        EXPECT_EQ(LooksLikeProgress(c.text), c.progress) << c.text.toStdString();
+    // Random bytes, as a damaged or foreign file holds them.
+    QByteArray noise;
+    std::uint32_t x = 12345;
+    for (int i = 0; i < 4096; ++i) {
+        x = x * 1103515245u + 12345u;
+        noise.append(char(x >> 24));
+    }
+    EXPECT_FALSE(LooksLikeProgress(noise));
+}
+
+} // namespace

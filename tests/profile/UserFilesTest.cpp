@@ -3,6 +3,7 @@
 
 #include "FileSizeLimit.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
@@ -40,9 +41,88 @@ TEST(UserFiles, LastUserFileNamesTheUserInCodePage932)
         {QByteArray(".dat\r\n"), u"-----"},
         {QByteArray("\r\nbob.dat\r\n"), u"-----"},
         {QByteArray("\x01\xff\xfe garbage"), u"-----"},
+        // A name longer than the name box takes, or a line longer than any
+        // name, is not anybody's name.
+        {QByteArray("abcdefghijkl.dat\r\n"), u"abcdefghijkl"},
+        {QByteArray("abcdefghijklm.dat\r\n"), u"-----"},
+        {QByteArray(300, 'a') + ".dat\r\n", u"-----"},
+        {QByteArray(5 * 1024 * 1024, 'x'), u"-----"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(ReadLastUser(c.file), QString::fromUtf16(c.user)) << (c.file ? c.file->toStdString() : "missing");
+}
+
+TEST(UserFiles, TypedNamesComeBackFromCodePage932AsTheyAreKept)
+{
+    struct Case {
+        const char16_t *typed;
+        const char16_t *kept;
+        const char16_t *refused;
+    };
+    const Case cases[] = {
+        {u"たろう", u"たろう", u""},
+        // What a Japanese input method types, and what the code page gives back.
+        {u"a〜b", u"a～b", u""},
+        {u"−‖¢£¬—", u"－∥￠￡￢―", u""},
+        {u"ok😀", u"ok😀", u"😀"},
+        {u"x\u00e9y", u"x\u00e9y", u"\u00e9"},
+    };
+    for (const Case &c : cases) {
+        const TNormalisedName name = NormaliseUserName(QString::fromUtf16(c.typed));
+        EXPECT_EQ(name.Name, QString::fromUtf16(c.kept)) << QString::fromUtf16(c.typed).toStdString();
+        EXPECT_EQ(name.Refused, QString::fromUtf16(c.refused)) << QString::fromUtf16(c.typed).toStdString();
+        if (name.Refused.isEmpty()) {
+            EXPECT_EQ(ReadLastUser(WriteLastUser(name.Name)), name.Name) << "survives Score.ini";
+        }
+    }
+    // A name that would come back changed is not a safe one, and the check
+    // names the character at fault.
+    EXPECT_FALSE(IsSafeUserName(QStringLiteral("a〜b")));
+    EXPECT_EQ(CheckUserName(QStringLiteral("a〜b")).Character, QStringLiteral("〜"));
+    EXPECT_EQ(CheckUserName(QStringLiteral("ab😀")).Character, QStringLiteral("😀"));
+    EXPECT_EQ(CheckUserName(QStringLiteral("a/b")).Character, QStringLiteral("/"));
+    EXPECT_EQ(CheckUserName(QStringLiteral("a\tb")).Character, QStringLiteral("制御文字"));
+    EXPECT_EQ(CheckUserName(QStringLiteral(" a")).Fault, TNameFault::EdgeSpace);
+}
+
+TEST(UserFiles, FilesWrittenUnderANameThatCannotComeBackAreRenamedToTheOneThatDoes)
+{
+    QTemporaryDir tmp;
+    const QString data = tmp.path() + u'/';
+    QDir().mkpath(data + QStringLiteral("Score"));
+    const auto write = [&](const QString &name, const QByteArray &bytes) {
+        QFile file(data + QStringLiteral("Score/") + name);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+    };
+    write(QStringLiteral("a〜b.dat"), "mine");
+    // The normalised name is taken already: both files stay as they are.
+    write(QStringLiteral("c〜d.dat"), "older");
+    write(QStringLiteral("c～d.dat"), "newer");
+    EXPECT_EQ(NormaliseUserFiles(data), 1);
+    EXPECT_EQ(ReadWholeFile(ProgressFilePath(data, QStringLiteral("a～b"))).Bytes, QByteArray("mine"));
+    EXPECT_FALSE(QFile::exists(data + QStringLiteral("Score/a〜b.dat")));
+    EXPECT_EQ(ReadWholeFile(ProgressFilePath(data, QStringLiteral("c～d"))).Bytes, QByteArray("newer"));
+    EXPECT_EQ(ReadWholeFile(data + QStringLiteral("Score/c〜d.dat")).Bytes, QByteArray("older"));
+    EXPECT_EQ(NormaliseUserFiles(data), 0) << "a second pass has nothing left to do";
+}
+
+TEST(UserFiles, AFileIsKeptUnderABackupNameThatNeverReplacesAnother)
+{
+    QTemporaryDir tmp;
+    const QString path = tmp.path() + QStringLiteral("/taro.dat");
+    const QDateTime when(QDate(2026, 12, 10), QTime(15, 30, 0));
+    EXPECT_EQ(BackupPath(path, when), path + QStringLiteral(".bak-20261210-153000"));
+    for (const QByteArray bytes : {QByteArray("first"), QByteArray("second")}) {
+        QFile file(path);
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write(bytes);
+        file.close();
+        EXPECT_FALSE(KeepAsBackup(path, when).isEmpty());
+    }
+    EXPECT_EQ(ReadWholeFile(path + QStringLiteral(".bak-20261210-153000")).Bytes, QByteArray("first"));
+    EXPECT_EQ(ReadWholeFile(path + QStringLiteral(".bak-20261210-153000-2")).Bytes, QByteArray("second"));
+    EXPECT_TRUE(KeepAsBackup(path, when).isEmpty()) << "a missing file cannot be kept";
 }
 
 TEST(UserFiles, PathsStayInsideTheDataFolder)
@@ -65,6 +145,10 @@ TEST(UserFiles, SavesWholeFilesAndReportsFailuresInJapanese)
 
     const QString error = SaveWholeFile(tmp.path() + QStringLiteral("/missing/x.dat"), "data");
     EXPECT_TRUE(error.startsWith(QStringLiteral("ファイルを保存できません："))) << error.toStdString();
+    EXPECT_TRUE(error.contains(QStringLiteral("フォルダが見つかりません"))) << "the reason is in Japanese too";
+    QDir().mkpath(tmp.path() + QStringLiteral("/taken.dat"));
+    const QString directory = SaveWholeFile(tmp.path() + QStringLiteral("/taken.dat"), "data");
+    EXPECT_TRUE(directory.contains(QStringLiteral("同じ名前のフォルダ"))) << directory.toStdString();
 }
 
 TEST(UserFiles, ASaveCutOffPartWayKeepsTheOldFileAndReportsIt)

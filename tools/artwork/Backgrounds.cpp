@@ -167,15 +167,21 @@ QImage StartScreen()
     return image;
 }
 
-QImage Closing()
+// The goodbye; unsaved says, in the same picture, that the progress of
+// this time could not be kept.
+QImage Closing(bool unsaved)
 {
     QImage image = NewImage(800, 600, Palette::Navy);
     QPainter p(&image);
     PrepareSmooth(p);
     p.fillRect(QRect(0, 360, 800, 4), Palette::Accent);
     DrawLabel(p, QRectF(0, 200, 800, 70), QStringLiteral("おつかれさまでした"), JpFont(44, true), Qt::white);
-    DrawLabel(p, QRectF(0, 278, 800, 36), QStringLiteral("今日の練習は記録されました。また一緒に練習しましょう！"), JpFont(17),
-              QColor(0xC8, 0xD6, 0xE8));
+    if (unsaved)
+        DrawLabel(p, QRectF(0, 278, 800, 36), QStringLiteral("進み具合は保存されませんでした。"), JpFont(17),
+                  QColor(0xFF, 0xD2, 0x8A));
+    else
+        DrawLabel(p, QRectF(0, 278, 800, 36), QStringLiteral("今日の練習は記録されました。また一緒に練習しましょう！"),
+                  JpFont(17), QColor(0xC8, 0xD6, 0xE8));
     DrawLabel(p, QRectF(0, 390, 800, 40), QStringLiteral("TypeKo"), LatinFont(24, true), QColor(0x9F, 0xB6, 0xD3));
     return image;
 }
@@ -189,5 +195,6 @@ void AddBackgrounds(TArtworkList &list)
     list.push_back({QStringLiteral("SCR12000"), Course(), 1});
     list.push_back({QStringLiteral("SCR13000"), Training(), 1});
     list.push_back({QStringLiteral("SCR88888"), StartScreen(), 1});
-    list.push_back({QStringLiteral("SCR99999"), Closing(), 1});
+    list.push_back({QStringLiteral("SCR99999"), Closing(false), 1});
+    list.push_back({QStringLiteral("SCR99999N"), Closing(true), 1});
 }
