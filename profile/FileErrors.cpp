@@ -5,6 +5,7 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
@@ -82,6 +83,9 @@ QString JapaneseReason(const QString &reason)
             return QString::fromUtf16(entry.Japanese);
     if (reason.isEmpty())
         return QStringLiteral("原因はわかりません");
+    // Qt's own Japanese texts, once loaded, already read as they should.
+    if (std::any_of(reason.begin(), reason.end(), [](QChar c) { return c.unicode() >= 0x3000; }))
+        return reason;
     return QStringLiteral("システムの報告：%1").arg(reason);
 }
 

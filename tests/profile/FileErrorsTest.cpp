@@ -21,6 +21,7 @@ TEST(FileErrors, CommonSystemReasonsReachTheLearnerInJapanese)
         {QStringLiteral("Filename refers to a directory"), u"同じ名前のフォルダがあるので書き込めません"},
         {QStringLiteral("Something new went wrong"), u"システムの報告：Something new went wrong"},
         {QString(), u"原因はわかりません"},
+        {QStringLiteral("ファイルではなくディレクトリを参照しています"), u"ファイルではなくディレクトリを参照しています"},
     };
     for (const Case &c : cases)
         EXPECT_EQ(JapaneseReason(c.reason), QString::fromUtf16(c.japanese)) << c.reason.toStdString();
