@@ -9,6 +9,7 @@
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
@@ -82,6 +83,9 @@ TEST_F(SubWindow, NamesThatCannotBeAddedLeaveTheListAndTheDiskAlone)
         {QStringLiteral(".."), Unsafe},
         {QStringLiteral("a\tb"), Unsafe},
         {QStringLiteral(" bob"), Unsafe},
+        // The message names the character the name cannot hold.
+        {QStringLiteral("ok😀"), Unsafe + QStringLiteral("\n「😀」は名前に使えません。")},
+        {QStringLiteral("a/b"), Unsafe + QStringLiteral("\n「/」は名前に使えません。")},
     };
     const QStringList tree = Tree();
     for (const Case &c : cases) {
@@ -90,8 +94,9 @@ TEST_F(SubWindow, NamesThatCannotBeAddedLeaveTheListAndTheDiskAlone)
         Click(Sub->ImgBtnAdd);
         ASSERT_EQ(Sub->CurScreenNo, 11001);
         EXPECT_TRUE(Sub->Edit1->hasFocus());
-        // A control character cannot be typed; it could only be pasted.
-        if (c.typed.contains(u'\t'))
+        // A control character cannot be typed, it could only be pasted; and
+        // what is not ASCII arrives whole from the input method.
+        if (c.typed.contains(u'\t') || std::any_of(c.typed.begin(), c.typed.end(), [](QChar ch) { return ch.unicode() > 126; }))
             Sub->Edit1->setText(c.typed);
         else
             TypeName(c.typed);
@@ -112,6 +117,28 @@ TEST_F(SubWindow, ANameTakesAtMostTwelveCharactersAndJapaneseInput)
     TypeName(QStringLiteral("abcdefghijklmnop"));
     EXPECT_EQ(Sub->Edit1->text(), QStringLiteral("abcdefghijkl"));
     EXPECT_TRUE(Sub->Edit1->testAttribute(Qt::WA_InputMethodEnabled));
+}
+
+TEST_F(SubWindow, ATypedNameIsKeptInTheFormScoreIniGivesBackAndALongOneFitsTheList)
+{
+    Open(11000);
+    Click(Sub->ImgBtnAdd);
+    // What a Japanese input method commits, whole.
+    Sub->Edit1->setText(QStringLiteral("a〜b"));
+    Click(Sub->ImgBtnAddA);
+    EXPECT_TRUE(Messages.isEmpty()) << Messages.join(u'\n').toStdString();
+    EXPECT_EQ(Sub->SelectedUser(), QStringLiteral("a～b"));
+    EXPECT_TRUE(QFile::exists(Main->DataPath + QStringLiteral("Score/a～b.dat")));
+
+    const QString wide = QStringLiteral("ＷＷＷＷＷＷＷＷＷＷＷＷ");
+    Click(Sub->ImgBtnAdd);
+    Sub->Edit1->setText(wide);
+    Click(Sub->ImgBtnAddA);
+    EXPECT_EQ(Sub->SelectedUser(), wide) << "the whole name is the user";
+    const QListWidgetItem *shown = Sub->ListBox1->currentItem();
+    ASSERT_NE(shown, nullptr);
+    EXPECT_TRUE(shown->text().endsWith(u'…')) << shown->text().toStdString();
+    EXPECT_FALSE(Sub->ListBox1->horizontalScrollBar()->isVisible()) << "the list never grows a scroll bar";
 }
 
 TEST_F(SubWindow, AnAddedNameTakesItsSortedPlaceIsSelectedAndGetsAnEmptyFileButIsNotTheUser)
