@@ -1,6 +1,7 @@
 // Program entry: one running copy per user and per data folder, then the
 // main window.
 
+#include "FileErrors.h"
 #include "Fonts.h"
 #include "Main.h"
 #include "QuitSignals.h"
@@ -42,7 +43,7 @@ int main(int argc, char **argv)
     QObject::connect(&instance, &TSingleInstance::RaiseRequested, &FrmMain, &TFrmMain::RestoreAndRaise);
     QObject::connect(&quitSignals, &TQuitSignals::QuitRequested, &FrmMain, &TFrmMain::QuietClose);
     if (const QString error = FrmMain.FormCreate(); !error.isEmpty()) {
-        QMessageBox box(QMessageBox::Critical, TFrmMain::ApplicationTitle, error, QMessageBox::Ok);
+        QMessageBox box(QMessageBox::Critical, TFrmMain::ApplicationTitle, BoundedMessageText(error), QMessageBox::Ok);
         box.exec();
         return 1;
     }
