@@ -4,6 +4,7 @@
 #include "DataFolder.h"
 #include "DataFolderLock.h"
 #include "ProgressFile.h"
+#include "SubWindowHost.h"
 #include "TrainingOptions.h"
 #include "TrainingOutcome.h"
 #include "TrainingState.h"
@@ -34,6 +35,17 @@ class TEgImage;
     X(imgMissCount) X(imgFlag) X(imgSpecialTraining) X(imgCountHeader2) X(imgCheck) X(imgWord) X(imgCountHeader1)      \
     X(bTrans2) X(bSetup) X(imgIdNo) X(bBack1) X(bBack2) X(ImgBtn3)
 
+// Every handler the main form description names, each a member of the
+// window under the same name.
+#define TYPEKO_MAIN_HANDLERS(X)                                                                                        \
+    X(FormClick) X(ImgBtn1Click) X(ImgBtn2Click) X(ImgBtn3Click) X(ImgBtnPrevClick) X(ImgBtnNextClick) X(bBackClick)   \
+    X(bNameSelectClick) X(bSetupClick) X(bLevel1Click) X(bBandAClick) X(bWordAndSentenceClick) X(bNewWordClick)        \
+    X(bNewWordTypeClick) X(bTrainingClick) X(bRewindClick) X(bForwardClick) X(bHintClick) X(bNaturalClick)             \
+    X(bTrans2Click) X(imgCheckClick) X(imgUserId2Paint) X(imgLevelName2Paint) X(bBandAPaint) X(bBandTotalPaint)        \
+    X(imgWordMeaningPaint) X(imgSentensMeaningPaint) X(imgMessagePaint) X(imgWordPaint) X(imgIdNoPaint)                \
+    X(imgSpecialTrainingPaint) X(imgLevelNamePaint) X(imgBandNamePaint) X(imgWordAndSentencePaint)                     \
+    X(imgCounterPaint) X(imgMissCountPaint) X(imgFlagPaint) X(imgPartPaint)
+
 // What the window takes from its surroundings, so that tests can give it a
 // folder of their own, a clock that does not sleep and messages they read.
 struct TFrmMainEnvironment {
@@ -61,12 +73,14 @@ struct TFrmMainEnvironment {
 
 // The main window: it owns all lasting state of the program under the
 // names the rest of the program uses, and its handlers keep thin, calling
-// the logic and asking the renderers to paint.
-class TFrmMain : public QWidget, public TTrainingState {
+// the logic and asking the renderers to paint. The run lives in Run, which
+// the training logic takes by reference; the sub-window reaches the window
+// only through its host interface.
+class TFrmMain : public QWidget, public TSubWindowHost {
     Q_OBJECT
-    // The sub-window previews the key clicks and shows its messages through
-    // this window's seams.
-    friend class TFrmSub;
+    // Tests set up states a learner reaches only through long runs; this is
+    // their one way in, and the program never uses it.
+    friend struct TFrmMainTestAccess;
 
 public:
     static inline const QString ApplicationTitle = QStringLiteral("タイポンで英作トレーニング（体験版）");
@@ -83,7 +97,7 @@ public:
     // Start-up stopped because another running copy uses the data folder;
     // it answers at this address (empty when it left none).
     bool DataFolderBusy() const { return Busy; }
-    QString BusyCopyServer() const { return TDataFolderLock::AdvertisedServer(DataPath); }
+    QString BusyCopyServer() const { return TDataFolderLock::AdvertisedServer(FDataPath); }
 
     // Ends the program at once, the way a request to terminate from the
     // system does: the run on screen is recorded and the progress and
@@ -93,6 +107,7 @@ public:
 
     // Screens.
     void SetScreen(int ScreenNo);
+    int CurScreenNo() const { return FCurScreenNo; }
     // Brings the window forward when a second start asks for it.
     void RestoreAndRaise();
 
@@ -128,85 +143,28 @@ public:
 
     // The control of a name, for the handlers bound by name and for tests.
     TEgImage *Control(const QString &name) const { return Controls.value(name); }
-    QLabel *LblVersion = nullptr;
 
-#define TYPEKO_DECLARE_CONTROL(name) TEgImage *name = nullptr;
-    TYPEKO_MAIN_IMAGE_CONTROLS(TYPEKO_DECLARE_CONTROL)
-#undef TYPEKO_DECLARE_CONTROL
+    // What the window holds, to read: the course with the learner's
+    // results, and the run with the item being typed.
+    const TDataList &Data() const { return FData; }
+    const TTrainingState &RunState() const { return Run; }
 
-    // Lasting state; the run and the item being typed are the fields of
-    // TTrainingState.
-    QString ExePath;
-    int CurScreenNo = -1;
-    QHash<QString, QImage> ScreenImage;
-    TDataList Data;
-    bool SkipStartScreen = false;
-    bool Loading = false;
-    bool ScoreSaved = false;
-    std::array<TEgImage *, 8> bLevel{};
-    int FLevelNo = -1;
-    std::array<TEgImage *, 3> bBand{};
-    int FBandNo = -1;
-    std::array<TEgImage *, 4> bPattern{};
-    TPattern FPattern = ptWordAndSentence;
-    // The program's own module: where its embedded pictures and sounds live.
-    void *ModuleHandle = nullptr;
-    QImage NumFont, LargeFont, SmallFont, EnterMark, MissMeter, FlagImage, SVOCMark, SoundMark, CounterImage;
-    // Index 1 to 8 by part-of-speech code; index 0 stays empty.
-    std::array<QImage, 9> HinshiImage;
-    QString DataPath;
-    QString UserId;
-    int TypeSoundNo = -1;
-    int MissSoundNo = -1;
-    int DispWordNo = -1;
-    int VoiceNo = -1;
-    int MeaningNo = -1;
-    int GuideNo = -1;
-    // The shuffle of a run draws from this, seeded from the clock at start-up.
-    std::mt19937 Random;
-    // A writing-guide label of the element being typed reached the right
-    // edge of the sentence area at the last drawing.
-    bool GuideMarkAtEdge = false;
+    // The host of the sub-window.
+    QWidget &HostWidget() override { return *this; }
+    const TOptions &Options() const override { return FOptions; }
+    QString DataPath() const override { return FDataPath; }
+    QString UserId() const override { return FUserId; }
+    void SelectUser(const QString &name) override;
+    void ApplyOptions(const TOptions &options) override;
+    QString SaveFile(const QString &path, const QByteArray &bytes) override { return Env.SaveFile(path, bytes); }
+    void ShowMessage(const QString &text) override { Env.ShowMessage(text); }
+    void PlayKeySound(int n) override;
 
-    // Handlers bound by name from the form description.
-    void FormClick(TEgImage *Sender);
-    void ImgBtn1Click(TEgImage *Sender);
-    void ImgBtn2Click(TEgImage *Sender);
-    void ImgBtn3Click(TEgImage *Sender);
-    void ImgBtnPrevClick(TEgImage *Sender);
-    void ImgBtnNextClick(TEgImage *Sender);
-    void bBackClick(TEgImage *Sender);
-    void bNameSelectClick(TEgImage *Sender);
-    void bSetupClick(TEgImage *Sender);
-    void bLevel1Click(TEgImage *Sender);
-    void bBandAClick(TEgImage *Sender);
-    void bWordAndSentenceClick(TEgImage *Sender);
-    void bNewWordClick(TEgImage *Sender);
-    void bNewWordTypeClick(TEgImage *Sender);
-    void bTrainingClick(TEgImage *Sender);
-    void bRewindClick(TEgImage *Sender);
-    void bForwardClick(TEgImage *Sender);
-    void bHintClick(TEgImage *Sender);
-    void bNaturalClick(TEgImage *Sender);
-    void bTrans2Click(TEgImage *Sender);
-    void imgCheckClick(TEgImage *Sender);
-    void imgUserId2Paint(TEgImage *Sender);
-    void imgLevelName2Paint(TEgImage *Sender);
-    void bBandAPaint(TEgImage *Sender);
-    void bBandTotalPaint(TEgImage *Sender);
-    void imgWordMeaningPaint(TEgImage *Sender);
-    void imgSentensMeaningPaint(TEgImage *Sender);
-    void imgMessagePaint(TEgImage *Sender);
-    void imgWordPaint(TEgImage *Sender);
-    void imgIdNoPaint(TEgImage *Sender);
-    void imgSpecialTrainingPaint(TEgImage *Sender);
-    void imgLevelNamePaint(TEgImage *Sender);
-    void imgBandNamePaint(TEgImage *Sender);
-    void imgWordAndSentencePaint(TEgImage *Sender);
-    void imgCounterPaint(TEgImage *Sender);
-    void imgMissCountPaint(TEgImage *Sender);
-    void imgFlagPaint(TEgImage *Sender);
-    void imgPartPaint(TEgImage *Sender);
+    // Handlers bound by name from the form description; the one list of
+    // them declares each and binds it.
+#define TYPEKO_DECLARE_HANDLER(name) void name(TEgImage *Sender);
+    TYPEKO_MAIN_HANDLERS(TYPEKO_DECLARE_HANDLER)
+#undef TYPEKO_DECLARE_HANDLER
 
     // The handler names the window binds; every handler name of its form
     // description must be among them.
@@ -244,14 +202,47 @@ private:
     void InvalidateWordText();
     // Draws the word or the sentence being typed into the training picture.
     void DrawTrainingTarget(QImage &background);
-    // The program-wide click and voice players.
-    void PlayKeySound(int n);
+    // The program-wide voice player.
     void PlayVoice(const QString &file);
     void StopVoice();
     void ClearCurVoiceFile();
     // What the window's paint adds on the training screen: the related words
     // of a completed word, the translation switch's state, the flash.
     void PaintTrainingExtras(QPainter &canvas);
+
+    QLabel *LblVersion = nullptr;
+#define TYPEKO_DECLARE_CONTROL(name) TEgImage *name = nullptr;
+    TYPEKO_MAIN_IMAGE_CONTROLS(TYPEKO_DECLARE_CONTROL)
+#undef TYPEKO_DECLARE_CONTROL
+
+    // Lasting state. The run and the item being typed are in Run.
+    QString ExePath;
+    int FCurScreenNo = -1;
+    QHash<QString, QImage> ScreenImage;
+    TDataList FData;
+    TTrainingState Run;
+    bool SkipStartScreen = false;
+    bool Loading = false;
+    bool ScoreSaved = false;
+    std::array<TEgImage *, 8> bLevel{};
+    int FLevelNo = -1;
+    std::array<TEgImage *, 3> bBand{};
+    int FBandNo = -1;
+    std::array<TEgImage *, 4> bPattern{};
+    TPattern FPattern = ptWordAndSentence;
+    // The program's own module: where its embedded pictures and sounds live.
+    void *ModuleHandle = nullptr;
+    QImage NumFont, LargeFont, SmallFont, EnterMark, MissMeter, FlagImage, SVOCMark, SoundMark, CounterImage;
+    // Index 1 to 8 by part-of-speech code; index 0 stays empty.
+    std::array<QImage, 9> HinshiImage;
+    QString FDataPath;
+    QString FUserId;
+    TOptions FOptions{-1, -1, -1, -1, -1, -1};
+    // The shuffle of a run draws from this, seeded from the clock at start-up.
+    std::mt19937 Random;
+    // A writing-guide label of the element being typed reached the right
+    // edge of the sentence area at the last drawing.
+    bool GuideMarkAtEdge = false;
 
     TFrmMainEnvironment Env;
     QHash<QString, TEgImage *> Controls;

@@ -56,9 +56,9 @@ void TFrmMain::SetPattern(TPattern value)
 
 TBandData *TFrmMain::CurrentBand()
 {
-    if (FLevelNo < 0 || FLevelNo >= Data.size())
+    if (FLevelNo < 0 || FLevelNo >= FData.size())
         return nullptr;
-    TLevelData &level = Data[FLevelNo];
+    TLevelData &level = FData[FLevelNo];
     if (FBandNo < 0 || FBandNo >= level.Item.size())
         return nullptr;
     return &level.Item[FBandNo];
@@ -69,7 +69,7 @@ void TFrmMain::bLevel1Click(TEgImage *Sender)
     const int level = Sender->Tag();
     // Levels the course does not fill have nothing to practise: say so and
     // stay on the menu instead of opening an empty course screen.
-    if (!Loading && (level < 0 || level >= Data.size() || Data[level].Item.isEmpty())) {
+    if (!Loading && (level < 0 || level >= FData.size() || FData[level].Item.isEmpty())) {
         Env.ShowMessage(QStringLiteral("このレベルの教材は体験版には入っていません。\nほかのレベルを選んでください。"));
         return;
     }
@@ -78,15 +78,15 @@ void TFrmMain::bLevel1Click(TEgImage *Sender)
         return;
     repaint();
     Env.Sleep(300);
-    SetBandNo(Data[FLevelNo].BandNo);
+    SetBandNo(FData[FLevelNo].BandNo);
     SetScreen(12000);
 }
 
 void TFrmMain::bBandAClick(TEgImage *Sender)
 {
     SetBandNo(Sender->Tag());
-    if (FLevelNo >= 0 && FLevelNo < Data.size())
-        Data[FLevelNo].BandNo = FBandNo;
+    if (FLevelNo >= 0 && FLevelNo < FData.size())
+        FData[FLevelNo].BandNo = FBandNo;
     UpdateWordTypeButtons();
 }
 
@@ -180,7 +180,7 @@ void TFrmMain::UpdateWordTypeButtons()
     else
         fallBack(bNewWordType4);
 
-    if (FLevelNo * BandsPerLevel + FBandNo == LastIndex) {
+    if (FLevelNo * BandsPerLevel + FBandNo == Run.LastIndex) {
         if (bOnceMore->ImageIndex() == OnceMoreUnavailable)
             bOnceMore->SetImageIndex(0);
     } else {

@@ -98,47 +98,10 @@ TFrmMain::~TFrmMain()
 
 void TFrmMain::CreateControls()
 {
-    const QHash<QString, TEgImage::TNotifyEvent> handlers = {
-        {QStringLiteral("FormClick"), [this](TEgImage *s) { FormClick(s); }},
-        {QStringLiteral("ImgBtn1Click"), [this](TEgImage *s) { ImgBtn1Click(s); }},
-        {QStringLiteral("ImgBtn2Click"), [this](TEgImage *s) { ImgBtn2Click(s); }},
-        {QStringLiteral("ImgBtn3Click"), [this](TEgImage *s) { ImgBtn3Click(s); }},
-        {QStringLiteral("ImgBtnPrevClick"), [this](TEgImage *s) { ImgBtnPrevClick(s); }},
-        {QStringLiteral("ImgBtnNextClick"), [this](TEgImage *s) { ImgBtnNextClick(s); }},
-        {QStringLiteral("bBackClick"), [this](TEgImage *s) { bBackClick(s); }},
-        {QStringLiteral("bNameSelectClick"), [this](TEgImage *s) { bNameSelectClick(s); }},
-        {QStringLiteral("bSetupClick"), [this](TEgImage *s) { bSetupClick(s); }},
-        {QStringLiteral("bLevel1Click"), [this](TEgImage *s) { bLevel1Click(s); }},
-        {QStringLiteral("bBandAClick"), [this](TEgImage *s) { bBandAClick(s); }},
-        {QStringLiteral("bWordAndSentenceClick"), [this](TEgImage *s) { bWordAndSentenceClick(s); }},
-        {QStringLiteral("bNewWordClick"), [this](TEgImage *s) { bNewWordClick(s); }},
-        {QStringLiteral("bNewWordTypeClick"), [this](TEgImage *s) { bNewWordTypeClick(s); }},
-        {QStringLiteral("bTrainingClick"), [this](TEgImage *s) { bTrainingClick(s); }},
-        {QStringLiteral("bRewindClick"), [this](TEgImage *s) { bRewindClick(s); }},
-        {QStringLiteral("bForwardClick"), [this](TEgImage *s) { bForwardClick(s); }},
-        {QStringLiteral("bHintClick"), [this](TEgImage *s) { bHintClick(s); }},
-        {QStringLiteral("bNaturalClick"), [this](TEgImage *s) { bNaturalClick(s); }},
-        {QStringLiteral("bTrans2Click"), [this](TEgImage *s) { bTrans2Click(s); }},
-        {QStringLiteral("imgCheckClick"), [this](TEgImage *s) { imgCheckClick(s); }},
-        {QStringLiteral("imgUserId2Paint"), [this](TEgImage *s) { imgUserId2Paint(s); }},
-        {QStringLiteral("imgLevelName2Paint"), [this](TEgImage *s) { imgLevelName2Paint(s); }},
-        {QStringLiteral("bBandAPaint"), [this](TEgImage *s) { bBandAPaint(s); }},
-        {QStringLiteral("bBandTotalPaint"), [this](TEgImage *s) { bBandTotalPaint(s); }},
-        {QStringLiteral("imgWordMeaningPaint"), [this](TEgImage *s) { imgWordMeaningPaint(s); }},
-        {QStringLiteral("imgSentensMeaningPaint"), [this](TEgImage *s) { imgSentensMeaningPaint(s); }},
-        {QStringLiteral("imgMessagePaint"), [this](TEgImage *s) { imgMessagePaint(s); }},
-        {QStringLiteral("imgWordPaint"), [this](TEgImage *s) { imgWordPaint(s); }},
-        {QStringLiteral("imgIdNoPaint"), [this](TEgImage *s) { imgIdNoPaint(s); }},
-        {QStringLiteral("imgSpecialTrainingPaint"), [this](TEgImage *s) { imgSpecialTrainingPaint(s); }},
-        {QStringLiteral("imgLevelNamePaint"), [this](TEgImage *s) { imgLevelNamePaint(s); }},
-        {QStringLiteral("imgBandNamePaint"), [this](TEgImage *s) { imgBandNamePaint(s); }},
-        {QStringLiteral("imgWordAndSentencePaint"), [this](TEgImage *s) { imgWordAndSentencePaint(s); }},
-        {QStringLiteral("imgCounterPaint"), [this](TEgImage *s) { imgCounterPaint(s); }},
-        {QStringLiteral("imgMissCountPaint"), [this](TEgImage *s) { imgMissCountPaint(s); }},
-        {QStringLiteral("imgFlagPaint"), [this](TEgImage *s) { imgFlagPaint(s); }},
-        {QStringLiteral("imgPartPaint"), [this](TEgImage *s) { imgPartPaint(s); }},
-    };
-
+    QHash<QString, TEgImage::TNotifyEvent> handlers;
+#define TYPEKO_BIND_HANDLER(name) handlers.insert(QStringLiteral(#name), [this](TEgImage *s) { name(s); });
+    TYPEKO_MAIN_HANDLERS(TYPEKO_BIND_HANDLER)
+#undef TYPEKO_BIND_HANDLER
     HandlerNames = handlers.keys();
     const TFormDesc &form = MainFormDescription();
     for (const TControlDesc &desc : form.Controls) {
@@ -204,24 +167,24 @@ QString TFrmMain::FormCreate()
     // The first voice request always opens its file.
     ClearCurVoiceFile();
 
-    CurScreenNo = -1;
-    IdNoShowFlag = false;
+    FCurScreenNo = -1;
+    Run.IdNoShowFlag = false;
     FLevelNo = -1;
     bLevel = {bLevel1, bLevel2, bLevel3, bLevel4, bLevel5, bLevel6, bLevel7, bLevel8};
     FBandNo = -1;
     bBand = {bBandA, bBandB, bBandC};
     FPattern = ptWordAndSentence;
     bPattern = {bWordAndSentence, bWord, bSentence, bWriting};
-    TypeSoundNo = MissSoundNo = DispWordNo = VoiceNo = MeaningNo = GuideNo = -1;
+    FOptions = {-1, -1, -1, -1, -1, -1};
 
-    if (const QString error = EnsureScoreFolder(DataPath); !error.isEmpty())
+    if (const QString error = EnsureScoreFolder(FDataPath); !error.isEmpty())
         return error;
-    NormaliseUserFiles(DataPath);
+    NormaliseUserFiles(FDataPath);
 
-    const TFileRead lastUser = ReadWholeFile(LastUserFilePath(DataPath));
+    const TFileRead lastUser = ReadWholeFile(LastUserFilePath(FDataPath));
     if (!lastUser.Error.isEmpty())
         return lastUser.Error;
-    UserId = ReadLastUser(lastUser.Bytes);
+    FUserId = ReadLastUser(lastUser.Bytes);
 
     if (const QString error = LoadPictures(); !error.isEmpty())
         return error;
@@ -234,10 +197,10 @@ QString TFrmMain::FormCreate()
     TCourseLoadResult loaded = LoadCourse(*course, Env.ShowMessage);
     if (!loaded.Ok())
         return loaded.Error;
-    Data = std::move(loaded.Data);
+    FData = std::move(loaded.Data);
 
-    BaseIndex = QList<std::int32_t>(Data.size() * BandsPerLevel, 0);
-    Session = QList<std::int32_t>(Data.size() * BandsPerLevel, 0);
+    Run.BaseIndex = QList<std::int32_t>(FData.size() * BandsPerLevel, 0);
+    Run.Session = QList<std::int32_t>(FData.size() * BandsPerLevel, 0);
     LoadScore();
 
     setFixedSize(800, 600);
@@ -262,12 +225,12 @@ QString TFrmMain::LockDataFolder()
         }
         return lock == TDataFolderLock::TResult::Locked && test && test(folder);
     };
-    DataPath = DecideDataPath(ExePath, folders);
+    FDataPath = DecideDataPath(ExePath, folders);
     if (Busy)
         return QString();
-    if (const QString error = EnsureDataFolder(DataPath); !error.isEmpty())
+    if (const QString error = EnsureDataFolder(FDataPath); !error.isEmpty())
         return error;
-    switch (DataLock.Acquire(DataPath)) {
+    switch (DataLock.Acquire(FDataPath)) {
     case TDataFolderLock::TResult::Locked:
         DataLock.Advertise(Env.InstanceServer);
         break;
@@ -305,7 +268,7 @@ void TFrmMain::RestoreAndRaise()
 void TFrmMain::FinishRunInMemory()
 {
     // The caller decides which screen follows, so only the voice is acted on.
-    if (EndRun(*this, TrainingOptions(), Data).StopVoice)
+    if (EndRun(Run, TrainingOptions(), FData).StopVoice)
         StopVoice();
 }
 
@@ -313,7 +276,7 @@ bool TFrmMain::FormClose()
 {
     // A run on screen is part of the progress even when the file was saved
     // during it, after new options say.
-    if (CurScreenNo == 13000)
+    if (FCurScreenNo == 13000)
         FinishRunInMemory();
     if (ProgressUnsaved()) {
         // A progress file that cannot be written must not be lost silently:
@@ -327,7 +290,7 @@ bool TFrmMain::FormClose()
     SetScreen(99999);
     repaint();
     Env.Sleep(1000);
-    const QString error = Env.SaveFile(LastUserFilePath(DataPath), WriteLastUser(UserId));
+    const QString error = Env.SaveFile(LastUserFilePath(FDataPath), WriteLastUser(FUserId));
     if (!error.isEmpty())
         Env.ShowMessage(error);
     return true;
@@ -335,13 +298,13 @@ bool TFrmMain::FormClose()
 
 void TFrmMain::QuietClose()
 {
-    if (!Closing && CurScreenNo != -1 && !Busy) {
+    if (!Closing && FCurScreenNo != -1 && !Busy) {
         Closing = true;
-        if (CurScreenNo == 13000)
+        if (FCurScreenNo == 13000)
             FinishRunInMemory();
         if (ProgressUnsaved())
             WriteScore();
-        Env.SaveFile(LastUserFilePath(DataPath), WriteLastUser(UserId));
+        Env.SaveFile(LastUserFilePath(FDataPath), WriteLastUser(FUserId));
     }
     DataLock.Release();
     // Nothing waits: no goodbye, no question, not even the dialog or the
@@ -351,7 +314,7 @@ void TFrmMain::QuietClose()
 
 void TFrmMain::closeEvent(QCloseEvent *event)
 {
-    if (Closing || CurScreenNo == -1) {
+    if (Closing || FCurScreenNo == -1) {
         event->accept();
         return;
     }

@@ -13,18 +13,18 @@
 
 namespace {
 
-TPanelView PanelViewOf(const TFrmMain &w)
+TPanelView PanelViewOf(const TTrainingState &run, TPattern pattern, const TOptions &options)
 {
     TPanelView view;
-    if (w.CurItemIndex >= 0 && w.CurItemIndex < w.CurItem.size())
-        view.Word = &w.CurItem[w.CurItemIndex];
-    view.WordOrSentence = w.WordOrSentence;
-    view.Pattern = w.Pattern();
-    view.InputMode = w.InputMode;
-    view.InputLen = w.InputLen;
-    view.MeaningNo = w.MeaningNo;
-    view.Trans2Flag = w.Trans2Flag;
-    view.IdNoShowFlag = w.IdNoShowFlag;
+    if (run.CurItemIndex >= 0 && run.CurItemIndex < run.CurItem.size())
+        view.Word = &run.CurItem[run.CurItemIndex];
+    view.WordOrSentence = run.WordOrSentence;
+    view.Pattern = pattern;
+    view.InputMode = run.InputMode;
+    view.InputLen = run.InputLen;
+    view.MeaningNo = options.MeaningNo;
+    view.Trans2Flag = run.Trans2Flag;
+    view.IdNoShowFlag = run.IdNoShowFlag;
     return view;
 }
 
@@ -32,27 +32,27 @@ TPanelView PanelViewOf(const TFrmMain &w)
 
 void TFrmMain::imgWordMeaningPaint(TEgImage *Sender)
 {
-    DrawWordMeaningPanel(*Sender->Canvas(), PanelViewOf(*this), Env.ShowMessage);
+    DrawWordMeaningPanel(*Sender->Canvas(), PanelViewOf(Run, FPattern, FOptions), Env.ShowMessage);
 }
 
 void TFrmMain::imgSentensMeaningPaint(TEgImage *Sender)
 {
-    DrawSentensMeaningPanel(*Sender->Canvas(), PanelViewOf(*this));
+    DrawSentensMeaningPanel(*Sender->Canvas(), PanelViewOf(Run, FPattern, FOptions));
 }
 
 void TFrmMain::imgMessagePaint(TEgImage *Sender)
 {
-    DrawMessagePanel(*Sender->Canvas(), PanelViewOf(*this));
+    DrawMessagePanel(*Sender->Canvas(), PanelViewOf(Run, FPattern, FOptions));
 }
 
 void TFrmMain::imgWordPaint(TEgImage *Sender)
 {
-    DrawWordPanel(*Sender->Canvas(), PanelViewOf(*this));
+    DrawWordPanel(*Sender->Canvas(), PanelViewOf(Run, FPattern, FOptions));
 }
 
 void TFrmMain::imgIdNoPaint(TEgImage *Sender)
 {
-    DrawIdNoPanel(*Sender->Canvas(), PanelViewOf(*this));
+    DrawIdNoPanel(*Sender->Canvas(), PanelViewOf(Run, FPattern, FOptions));
 }
 
 void TFrmMain::imgSpecialTrainingPaint(TEgImage *Sender)
@@ -62,8 +62,8 @@ void TFrmMain::imgSpecialTrainingPaint(TEgImage *Sender)
 
 void TFrmMain::imgLevelNamePaint(TEgImage *Sender)
 {
-    if (FLevelNo >= 0 && FLevelNo < Data.size())
-        DrawLevelNamePanel(*Sender->Canvas(), Sender->Width(), ShortNameText(Data[FLevelNo].LevelName));
+    if (FLevelNo >= 0 && FLevelNo < FData.size())
+        DrawLevelNamePanel(*Sender->Canvas(), Sender->Width(), ShortNameText(FData[FLevelNo].LevelName));
 }
 
 void TFrmMain::imgBandNamePaint(TEgImage *Sender)
@@ -84,12 +84,12 @@ void TFrmMain::imgCounterPaint(TEgImage *Sender)
 
 void TFrmMain::imgMissCountPaint(TEgImage *Sender)
 {
-    DrawMissCountPanel(*Sender->Canvas(), MissMeter, MissCount, Sender->size());
+    DrawMissCountPanel(*Sender->Canvas(), MissMeter, Run.MissCount, Sender->size());
 }
 
 void TFrmMain::imgFlagPaint(TEgImage *Sender)
 {
-    DrawFlagPanel(*Sender->Canvas(), FlagImage, MissCount, InputMode);
+    DrawFlagPanel(*Sender->Canvas(), FlagImage, Run.MissCount, Run.InputMode);
 }
 
 void TFrmMain::imgPartPaint(TEgImage *Sender)

@@ -17,7 +17,7 @@ const QString SaveFailedLater = QStringLiteral("練習はこのまま続けら�
 void TFrmMain::LoadScore()
 {
     Loading = true;
-    const QString path = ProgressFilePath(DataPath, UserId);
+    const QString path = ProgressFilePath(FDataPath, FUserId);
     const TFileRead file = ReadWholeFile(path);
     QByteArray text = file.Bytes.value_or(QByteArray());
     if (!file.Error.isEmpty()) {
@@ -27,9 +27,9 @@ void TFrmMain::LoadScore()
         KeepUnusableProgress(path, QStringLiteral("進み具合のファイルではない内容です：%1").arg(QDir::toNativeSeparators(path)));
         text.clear();
     }
-    const TProgress progress = ReadProgress(text, Data);
-    BaseIndex = progress.BaseIndex;
-    Session = progress.Session;
+    const TProgress progress = ReadProgress(text, FData);
+    Run.BaseIndex = progress.BaseIndex;
+    Run.Session = progress.Session;
 
     // Whatever the file says, the course opens on the level the course
     // fills, at its first band.
@@ -50,14 +50,9 @@ void TFrmMain::LoadScore()
     TEgImage *const types[] = {bNewWordType1, bNewWordType2, bNewWordType3, bNewWordType4};
     types[progress.WordType]->SetImageIndex(2);
 
-    TypeSoundNo = progress.Options.TypeSoundNo;
-    MissSoundNo = progress.Options.MissSoundNo;
-    DispWordNo = progress.Options.DispWordNo;
-    VoiceNo = progress.Options.VoiceNo;
-    MeaningNo = progress.Options.MeaningNo;
-    GuideNo = progress.Options.GuideNo;
+    FOptions = progress.Options;
 
-    LastIndex = -1;
+    Run.LastIndex = -1;
     Loading = false;
     ScoreSaved = false;
     SavedProgress.clear();
@@ -84,15 +79,15 @@ QByteArray TFrmMain::ProgressBytes() const
     progress.LevelNo = FLevelNo;
     progress.Pattern = FPattern;
     progress.WordType = ChosenWordType();
-    progress.Options = {TypeSoundNo, MissSoundNo, DispWordNo, VoiceNo, MeaningNo, GuideNo};
-    progress.BaseIndex = BaseIndex;
-    progress.Session = Session;
-    return WriteProgress(Data, progress);
+    progress.Options = FOptions;
+    progress.BaseIndex = Run.BaseIndex;
+    progress.Session = Run.Session;
+    return WriteProgress(FData, progress);
 }
 
 QString TFrmMain::WriteScore()
 {
-    const QString path = ProgressFilePath(DataPath, UserId);
+    const QString path = ProgressFilePath(FDataPath, FUserId);
     if (path == ProtectedProgressFile)
         return SaveFailedMessage(path, QStringLiteral("使えなかった元のファイルを残すため、上書きしません"));
     const QByteArray bytes = ProgressBytes();

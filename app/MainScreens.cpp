@@ -42,7 +42,7 @@ void TFrmMain::SetScreen(int ScreenNo)
         break;
     case 12000: {
         show({imgLevelName2, bBandA});
-        const qsizetype bands = FLevelNo >= 0 && FLevelNo < Data.size() ? Data[FLevelNo].Item.size() : 0;
+        const qsizetype bands = FLevelNo >= 0 && FLevelNo < FData.size() ? FData[FLevelNo].Item.size() : 0;
         if (bands >= 3) {
             show({bBandB, bBandC});
             bBandTotal->SetTop(190);
@@ -92,7 +92,7 @@ void TFrmMain::SetScreen(int ScreenNo)
     default:
         break;
     }
-    CurScreenNo = ScreenNo;
+    FCurScreenNo = ScreenNo;
     update();
 }
 
@@ -104,21 +104,21 @@ void TFrmMain::paintEvent(QPaintEvent *)
 
 void TFrmMain::FormPaint(QPainter &canvas)
 {
-    if (CurScreenNo != -1) {
+    if (FCurScreenNo != -1) {
         // A close that could not save says so on its own goodbye picture.
-        const QString name = ScreenName(CurScreenNo) + QLatin1String(CurScreenNo == 99999 && GoodbyeUnsaved ? "N" : "");
+        const QString name = ScreenName(FCurScreenNo) + QLatin1String(FCurScreenNo == 99999 && GoodbyeUnsaved ? "N" : "");
         const auto it = ScreenImage.find(name);
         if (it != ScreenImage.end()) {
             // The word or sentence is drawn into the stored picture, which
             // is then copied to the window in one piece.
-            if (CurScreenNo == 13000)
+            if (FCurScreenNo == 13000)
                 DrawTrainingTarget(*it);
             canvas.drawImage(0, 0, *it);
         }
     }
-    if (CurScreenNo == 10000)
+    if (FCurScreenNo == 10000)
         DrawLevelStatistics(canvas);
-    else if (CurScreenNo == 13000)
+    else if (FCurScreenNo == 13000)
         PaintTrainingExtras(canvas);
 }
 
@@ -129,14 +129,14 @@ void TFrmMain::DrawLevelStatistics(QPainter &canvas)
     int total = 0;
     int known = 0;
     int unknown = 0;
-    if (Data.size() > 1) {
-        for (const TBandData &band : Data[1].Item) {
+    if (FData.size() > 1) {
+        for (const TBandData &band : FData[1].Item) {
             total += band.Item.size();
             known += band.KnownCount;
             unknown += band.UnknownCount;
         }
     }
-    for (const int row : {1, static_cast<int>(Data.size())}) {
+    for (const int row : {1, static_cast<int>(FData.size())}) {
         const int top = 38 * row + 173;
         DrawNumber(canvas, NumFont, 386, clBlack, QString::number(total), top);
         DrawNumber(canvas, NumFont, 468, clBlack, QString::number(known), top);
@@ -162,22 +162,22 @@ void TFrmMain::ImgBtn3Click(TEgImage *)
 
 void TFrmMain::ImgBtnPrevClick(TEgImage *)
 {
-    if (CurScreenNo >= 20001 && CurScreenNo <= 20004)
-        SetScreen(CurScreenNo - 1);
+    if (FCurScreenNo >= 20001 && FCurScreenNo <= 20004)
+        SetScreen(FCurScreenNo - 1);
 }
 
 void TFrmMain::ImgBtnNextClick(TEgImage *)
 {
-    if (CurScreenNo >= 20000 && CurScreenNo <= 20003)
-        SetScreen(CurScreenNo + 1);
+    if (FCurScreenNo >= 20000 && FCurScreenNo <= 20003)
+        SetScreen(FCurScreenNo + 1);
 }
 
 void TFrmMain::bBackClick(TEgImage *)
 {
     StopVoice();
-    if (CurScreenNo == 12000) {
+    if (FCurScreenNo == 12000) {
         SetScreen(10000);
-    } else if (CurScreenNo == 13000) {
+    } else if (FCurScreenNo == 13000) {
         FinishRunInMemory();
         SetScreen(12000);
         SaveAfterChange();
@@ -199,9 +199,25 @@ void TFrmMain::bSetupClick(TEgImage *)
         SaveAfterChange();
 }
 
+void TFrmMain::SelectUser(const QString &name)
+{
+    FUserId = name;
+    SetScreen(10000);
+    LoadScore();
+}
+
+void TFrmMain::ApplyOptions(const TOptions &options)
+{
+    FOptions = options;
+    // The item being typed is laid out again with the new options; its
+    // typing state stays as it is.
+    SetScreen(13000);
+    SetTrainingScreen(false);
+}
+
 void TFrmMain::FormClick(TEgImage *)
 {
-    if (CurScreenNo == 88888)
+    if (FCurScreenNo == 88888)
         SkipStartScreen = true;
 }
 

@@ -28,10 +28,10 @@ TTrainingOptions TFrmMain::TrainingOptions() const
     options.Pattern = FPattern;
     options.LevelNo = FLevelNo;
     options.BandNo = FBandNo;
-    options.TypeSoundNo = TypeSoundNo;
-    options.MissSoundNo = MissSoundNo;
-    options.VoiceNo = VoiceNo;
-    options.MeaningNo = MeaningNo;
+    options.TypeSoundNo = FOptions.TypeSoundNo;
+    options.MissSoundNo = FOptions.MissSoundNo;
+    options.VoiceNo = FOptions.VoiceNo;
+    options.MeaningNo = FOptions.MeaningNo;
     return options;
 }
 
@@ -67,11 +67,11 @@ void TFrmMain::bTrainingClick(TEgImage *)
     const TWordSource source = bNewWord->ImageIndex() == 1 ? srcNewWords : srcOnceMore;
     const TWordType wordType = static_cast<TWordType>(ChosenWordType());
     const TRandomBelow randomBelow = RandomBelowFrom(Random);
-    if (!StartRun(*this, Data, TrainingOptions(), source, wordType, randomBelow)) {
+    if (!StartRun(Run, FData, TrainingOptions(), source, wordType, randomBelow)) {
         SetScreen(12000);
         return;
     }
-    Trans2Flag = false;
+    Run.Trans2Flag = false;
 
     // The start screen shows until Enter or a click, or three seconds. A
     // ticking timer wakes the loop, so it sleeps between events instead of
@@ -87,14 +87,14 @@ void TFrmMain::bTrainingClick(TEgImage *)
         return;
 
     SetScreen(13000);
-    const TTrainingOutcome begun = BeginRun(*this, TrainingOptions());
+    const TTrainingOutcome begun = BeginRun(Run, TrainingOptions());
     ApplyOutcome(begun);
-    MissType = false;
+    Run.MissType = false;
 }
 
 void TFrmMain::SetTrainingScreen(bool Flag)
 {
-    const TTrainingLayout layout = LayOutTrainingScreen(*this, FPattern, Flag);
+    const TTrainingLayout layout = LayOutTrainingScreen(Run, FPattern, Flag);
     TEgImage *const parts[] = {imgPart1, imgPart2, imgPart3};
     for (int i = 0; i < 3; ++i) {
         const TPartPicture &part = layout.Parts[i];
@@ -108,7 +108,7 @@ void TFrmMain::SetTrainingScreen(bool Flag)
     for (TEgImage *part : parts)
         part->Invalidate();
 
-    if (CurScreenNo == 13000) {
+    if (FCurScreenNo == 13000) {
         // The pronunciation marks are drawn into the training picture itself,
         // over a strip cleared to white for each target.
         QImage &background = ScreenImage[QStringLiteral("SCR13000")];
@@ -214,22 +214,22 @@ void TFrmMain::bRewindClick(TEgImage *)
 {
     if (bRewind->ImageIndex() == 3)
         return;
-    ApplyOutcome(Rewind(*this, TrainingOptions()));
+    ApplyOutcome(Rewind(Run, TrainingOptions()));
 }
 
 void TFrmMain::bForwardClick(TEgImage *)
 {
-    ApplyOutcome(Forward(*this, TrainingOptions(), Data));
+    ApplyOutcome(Forward(Run, TrainingOptions(), FData));
 }
 
 void TFrmMain::bHintClick(TEgImage *)
 {
-    ApplyOutcome(Hint(*this));
+    ApplyOutcome(Hint(Run));
 }
 
 void TFrmMain::bNaturalClick(TEgImage *)
 {
-    ApplyOutcome(NaturalVoice(*this, TrainingOptions(), ExePath));
+    ApplyOutcome(NaturalVoice(Run, TrainingOptions(), ExePath));
 }
 
 void TFrmMain::bTrans2Click(TEgImage *)
@@ -237,12 +237,12 @@ void TFrmMain::bTrans2Click(TEgImage *)
     // The switch is greyed while a word is typed.
     if (bTrans2->ImageIndex() == 3)
         return;
-    ApplyOutcome(ToggleTrans2(*this));
+    ApplyOutcome(ToggleTrans2(Run));
 }
 
 void TFrmMain::imgCheckClick(TEgImage *)
 {
-    ApplyOutcome(ToggleCheck(*this));
+    ApplyOutcome(ToggleCheck(Run));
 }
 
 void TFrmMain::RunKeyCommand(int command)
@@ -255,10 +255,10 @@ void TFrmMain::RunKeyCommand(int command)
     case TKeyCommand::Hint: bHintClick(bHint); break;
     case TKeyCommand::Trans2: bTrans2Click(bTrans2); break;
     case TKeyCommand::PlayVoice: bNaturalClick(bNatural); break;
-    case TKeyCommand::CursorToStart: ApplyOutcome(ReturnCursorToStart(*this)); break;
-    case TKeyCommand::CursorBack: ApplyOutcome(MoveCursorBack(*this)); break;
+    case TKeyCommand::CursorToStart: ApplyOutcome(ReturnCursorToStart(Run)); break;
+    case TKeyCommand::CursorBack: ApplyOutcome(MoveCursorBack(Run)); break;
     case TKeyCommand::ToggleIdNo:
-        IdNoShowFlag = !IdNoShowFlag;
+        Run.IdNoShowFlag = !Run.IdNoShowFlag;
         imgIdNo->Invalidate();
         break;
     case TKeyCommand::None: break;
@@ -277,7 +277,7 @@ void TFrmMain::keyPressEvent(QKeyEvent *event)
 bool TFrmMain::FormKeyDown(QKeyEvent *event)
 {
     const TKeyDownAction action =
-        KeyDownAction(CurScreenNo, event->key(), event->modifiers(), *this, imgSpecialTraining->isVisible());
+        KeyDownAction(FCurScreenNo, event->key(), event->modifiers(), Run, imgSpecialTraining->isVisible());
     RunKeyCommand(static_cast<int>(action.Command));
     if (action.RepaintMessage)
         imgMessage->Invalidate();
@@ -286,13 +286,13 @@ bool TFrmMain::FormKeyDown(QKeyEvent *event)
 
 bool TFrmMain::FormKeyPress(QKeyEvent *event)
 {
-    if (CurScreenNo == TrainingScreenNo) {
+    if (FCurScreenNo == TrainingScreenNo) {
         if (const char16_t c = TypedCharacter(event->text(), event->modifiers()))
-            ApplyOutcome(TypeKey(*this, c, TrainingOptions()));
+            ApplyOutcome(TypeKey(Run, c, TrainingOptions()));
         return true;
     }
     // Character keys do nothing on the course and start screens.
-    return CurScreenNo == CourseScreenNo || CurScreenNo == StartScreenNo;
+    return FCurScreenNo == CourseScreenNo || FCurScreenNo == StartScreenNo;
 }
 
 void TFrmMain::PlayKeySound(int n)
@@ -317,37 +317,37 @@ void TFrmMain::ClearCurVoiceFile()
 
 void TFrmMain::DrawTrainingTarget(QImage &background)
 {
-    if (CurItemIndex < 0 || CurItemIndex >= CurItem.size())
+    if (Run.CurItemIndex < 0 || Run.CurItemIndex >= Run.CurItem.size())
         return;
-    const TBandDataItem &item = CurItem[CurItemIndex];
+    const TBandDataItem &item = Run.CurItem[Run.CurItemIndex];
     QPainter painter(&background);
-    if (WordOrSentence == wsWord) {
-        DrawWord(painter, LargeFont, EnterMark, item.Word, TypingViewOf(*this), DispWordNo);
+    if (Run.WordOrSentence == wsWord) {
+        DrawWord(painter, LargeFont, EnterMark, item.Word, TypingViewOf(Run), FOptions.DispWordNo);
     } else if (item.SentenceIndex >= 0 && item.SentenceIndex < item.Item.size()) {
         DrawSentence(imgSentenceText->Left(), imgSentenceText->Top(), painter, {SmallFont, SVOCMark},
-                     {item.Item[item.SentenceIndex], TypingViewOf(*this), FPattern, GuideNo}, GuideMarkAtEdge);
+                     {item.Item[item.SentenceIndex], TypingViewOf(Run), FPattern, FOptions.GuideNo}, GuideMarkAtEdge);
     }
 }
 
 void TFrmMain::PaintTrainingExtras(QPainter &canvas)
 {
-    if (FlashingSentence && WordOrSentence == wsSentence && CurItemIndex >= 0 && CurItemIndex < CurItem.size()) {
+    if (FlashingSentence && Run.WordOrSentence == wsSentence && Run.CurItemIndex >= 0 && Run.CurItemIndex < Run.CurItem.size()) {
         // The new sentence stands left-aligned for a moment with a grey
         // corner, before the next paint puts it in its place.
         canvas.fillRect(QRect(0, 0, 6, 6), QColor(128, 128, 128));
-        const TBandDataItem &item = CurItem[CurItemIndex];
+        const TBandDataItem &item = Run.CurItem[Run.CurItemIndex];
         if (item.SentenceIndex >= 0 && item.SentenceIndex < item.Item.size()) {
             bool unused = false;
             DrawSentence(0, imgSentenceText->Top(), canvas, {SmallFont, SVOCMark},
-                         {item.Item[item.SentenceIndex], TypingViewOf(*this), FPattern, GuideNo}, unused);
+                         {item.Item[item.SentenceIndex], TypingViewOf(Run), FPattern, FOptions.GuideNo}, unused);
         }
     }
-    if (WordOrSentence == wsWord && InputMode == 9 && CurItemIndex >= 0 && CurItemIndex < CurItem.size()) {
-        const TBandDataItem &word = CurItem[CurItemIndex];
+    if (Run.WordOrSentence == wsWord && Run.InputMode == 9 && Run.CurItemIndex >= 0 && Run.CurItemIndex < Run.CurItem.size()) {
+        const TBandDataItem &word = Run.CurItem[Run.CurItemIndex];
         if (word.SentenceIndex >= 0 && word.SentenceIndex < word.Item.size())
             DrawRelatedWords(canvas, word.Item[word.SentenceIndex]);
     }
-    if (WordOrSentence == wsSentence) {
+    if (Run.WordOrSentence == wsSentence) {
         bTrans2->SetImageIndex(0);
         bTrans2->SetMouseOverImageIndex(2);
         bTrans2->SetMouseDownImageIndex(1);

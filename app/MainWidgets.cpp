@@ -17,25 +17,25 @@ void TFrmMain::imgUserId2Paint(TEgImage *Sender)
     canvas.setFont(PointFont(FaceMsPGothic, 12));
     canvas.setPen(QColor(0, 0, 255));
     // A name wider than the box is cut with "…" instead of running out of it.
-    TextOut(canvas, 4, 2, canvas.fontMetrics().elidedText(UserId, Qt::ElideRight, Sender->width() - 4));
+    TextOut(canvas, 4, 2, canvas.fontMetrics().elidedText(FUserId, Qt::ElideRight, Sender->width() - 4));
 }
 
 void TFrmMain::imgLevelName2Paint(TEgImage *Sender)
 {
     // The column heads share this handler but get nothing drawn on them.
-    if (Sender != imgLevelName2 || FLevelNo < 0 || FLevelNo >= Data.size())
+    if (Sender != imgLevelName2 || FLevelNo < 0 || FLevelNo >= FData.size())
         return;
     QPainter &canvas = *Sender->Canvas();
     canvas.setFont(PointFont(FaceMeiryo, 24, true));
     canvas.setPen(Qt::white);
-    TextOut(canvas, 0, 0, ShortNameText(Data[FLevelNo].LevelName));
+    TextOut(canvas, 0, 0, ShortNameText(FData[FLevelNo].LevelName));
 }
 
 void TFrmMain::bBandAPaint(TEgImage *Sender)
 {
-    if (FLevelNo < 0 || FLevelNo >= Data.size() || Sender->Tag() < 0 || Sender->Tag() >= Data[FLevelNo].Item.size())
+    if (FLevelNo < 0 || FLevelNo >= FData.size() || Sender->Tag() < 0 || Sender->Tag() >= FData[FLevelNo].Item.size())
         return;
-    const TBandData &band = Data[FLevelNo].Item[Sender->Tag()];
+    const TBandData &band = FData[FLevelNo].Item[Sender->Tag()];
     QPainter &canvas = *Sender->Canvas();
     DrawNumber(canvas, NumFont, 216, clBlack, QString::number(band.CheckCount), 12);
     DrawNumber(canvas, NumFont, 274, clWhite, QString::number(band.Item.size()), 12);
@@ -46,13 +46,13 @@ void TFrmMain::bBandAPaint(TEgImage *Sender)
 
 void TFrmMain::bBandTotalPaint(TEgImage *Sender)
 {
-    if (FLevelNo < 0 || FLevelNo >= Data.size())
+    if (FLevelNo < 0 || FLevelNo >= FData.size())
         return;
     int checked = 0;
     int words = 0;
     int known = 0;
     int unknown = 0;
-    for (const TBandData &band : Data[FLevelNo].Item) {
+    for (const TBandData &band : FData[FLevelNo].Item) {
         checked += band.CheckCount;
         words += band.Item.size();
         known += band.KnownCount;

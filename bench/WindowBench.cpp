@@ -2,6 +2,7 @@
 // repaint, on the offscreen platform.
 
 #include "Fonts.h"
+#include "../tests/app/FrmMainTestAccess.h"
 #include "Main.h"
 
 #include <QApplication>
@@ -35,7 +36,7 @@ void BM_StartUpToPaintedTitle(benchmark::State &state)
             state.SkipWithError("start-up failed");
         window.show();
         window.repaint();
-        benchmark::DoNotOptimize(window.CurScreenNo);
+        benchmark::DoNotOptimize(window.CurScreenNo());
     }
 }
 BENCHMARK(BM_StartUpToPaintedTitle)->Unit(benchmark::kMillisecond);
@@ -71,18 +72,18 @@ std::unique_ptr<TFrmMain> TrainingWindow(const QTemporaryDir &folder, int forwar
         return nullptr;
     window->show();
     window->SetScreen(10000);
-    window->bLevel1Click(window->bLevel2);
-    window->bTrainingClick(window->bTraining);
+    window->bLevel1Click(window->Control("bLevel2"));
+    window->bTrainingClick(window->Control("bTraining"));
     for (int i = 0; i < forwards; ++i)
-        window->bForwardClick(window->bForward);
+        window->bForwardClick(window->Control("bForward"));
     QCoreApplication::processEvents();
     return window;
 }
 
 QByteArray CurrentTarget(const TFrmMain &w)
 {
-    const TBandDataItem &word = w.CurItem[w.CurItemIndex];
-    return w.WordOrSentence == wsWord ? word.Word : word.Item[word.SentenceIndex].Sentence;
+    const TBandDataItem &word = w.RunState().CurItem[w.RunState().CurItemIndex];
+    return w.RunState().WordOrSentence == wsWord ? word.Word : word.Item[word.SentenceIndex].Sentence;
 }
 
 // One correct key: judgement, the immediate repaint of the typed text and
@@ -98,15 +99,15 @@ void TypeCorrectKeys(benchmark::State &state, int forwards)
     }
     const QByteArray target = CurrentTarget(*window);
     for (auto _ : state) {
-        if (window->InputLen >= target.size()) {
+        if (window->RunState().InputLen >= target.size()) {
             state.PauseTiming();
-            window->InputMode = 0;
-            window->InputLen = 0;
-            window->HintIndex = 0;
+            TFrmMainTestAccess::Run(*window).InputMode = 0;
+            TFrmMainTestAccess::Run(*window).InputLen = 0;
+            TFrmMainTestAccess::Run(*window).HintIndex = 0;
             QCoreApplication::processEvents();
             state.ResumeTiming();
         }
-        QTest::keyClick(window->windowHandle(), target[window->InputLen]);
+        QTest::keyClick(window->windowHandle(), target[window->RunState().InputLen]);
     }
     state.counters["target_length"] = static_cast<double>(target.size());
 }

@@ -5,9 +5,9 @@
 #include "EgImage.h"
 #include "FormControls.h"
 #include "Fonts.h"
-#include "Main.h"
 #include "PngImage.h"
 #include "SubFormDescription.h"
+#include "SubWindowHost.h"
 #include "UserFiles.h"
 #include "UserList.h"
 
@@ -65,7 +65,7 @@ QFont DescribedFont(const TFontDesc &font, const QFont &windowFont)
 
 } // namespace
 
-TFrmSub::TFrmSub(TFrmMain &frmMain) : QDialog(&frmMain), FrmMain(frmMain)
+TFrmSub::TFrmSub(TSubWindowHost &host) : QDialog(&host.HostWidget()), Host(host)
 {
     const TFormDesc &form = SubFormDescription();
     setObjectName(QString::fromUtf8(form.Name));
@@ -75,8 +75,8 @@ TFrmSub::TFrmSub(TFrmMain &frmMain) : QDialog(&frmMain), FrmMain(frmMain)
     // The background picture covers the whole window, so nothing is erased.
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFont(PixelFont(QString::fromUtf8(form.Font.Face), form.Font.PixelSize, form.Font.Bold));
-    PlayKeySound = [main = &frmMain](int n) { main->PlayKeySound(n); };
-    ShowMessage = [main = &frmMain](const QString &text) { main->Env.ShowMessage(text); };
+    PlayKeySound = [host = &host](int n) { host->PlayKeySound(n); };
+    ShowMessage = [host = &host](const QString &text) { host->ShowMessage(text); };
     CreateControls();
     FormCreate();
 }
@@ -178,7 +178,7 @@ void TFrmSub::CreateControls()
 
 void TFrmSub::FormCreate()
 {
-    FTypeSoundNo = FMissSoundNo = FDispWordNo = FVoiceNo = FMeaningNo = FGuideNo = -1;
+    Edited = {-1, -1, -1, -1, -1, -1};
     bTypeSound = {bTypeSound1, bTypeSound2, bTypeSound3};
     bMissSound = {bMissSound1, bMissSound2};
     bDispWord = {bDispWord1, bDispWord2};
@@ -197,7 +197,7 @@ void TFrmSub::FormCreate()
 void TFrmSub::PlaceWindow()
 {
     const TFormDesc &form = SubFormDescription();
-    const QRect outer = FrmMain.frameGeometry();
+    const QRect outer = Host.HostWidget().frameGeometry();
     setFixedSize(form.ClientWidth, form.ClientHeight);
     // The window has no frame, so its outer size is its client size.
     move(outer.left() + (outer.width() - form.ClientWidth) / 2, outer.top() + (outer.height() - form.ClientHeight) / 2);
@@ -223,12 +223,13 @@ void TFrmSub::InitSubScreen(int ScreenNo)
     if (ScreenNo == 11000) {
         FillUserList();
     } else if (ScreenNo == 12100) {
-        SetTypeSoundNo(FrmMain.TypeSoundNo);
-        SetMissSoundNo(FrmMain.MissSoundNo);
-        SetDispWordNo(FrmMain.DispWordNo);
-        SetVoiceNo(FrmMain.VoiceNo);
-        SetMeaningNo(FrmMain.MeaningNo);
-        SetGuideNo(FrmMain.GuideNo);
+        const TOptions &options = Host.Options();
+        SetTypeSoundNo(options.TypeSoundNo);
+        SetMissSoundNo(options.MissSoundNo);
+        SetDispWordNo(options.DispWordNo);
+        SetVoiceNo(options.VoiceNo);
+        SetMeaningNo(options.MeaningNo);
+        SetGuideNo(options.GuideNo);
     }
 }
 
@@ -249,11 +250,11 @@ void TFrmSub::FormPaint(QPainter &canvas)
 void TFrmSub::FillUserList()
 {
     ListBox1->clear();
-    NormaliseUserFiles(FrmMain.DataPath);
-    const QStringList users = ReadUserList(FrmMain.DataPath);
+    NormaliseUserFiles(Host.DataPath());
+    const QStringList users = ReadUserList(Host.DataPath());
     for (qsizetype i = 0; i < users.size(); ++i)
         InsertListItem(int(i), users[i]);
-    const qsizetype current = IndexOfUser(Users(), FrmMain.UserId);
+    const qsizetype current = IndexOfUser(Users(), Host.UserId());
     ListBox1->setCurrentRow(int(current >= 0 ? current : 0));
 }
 
@@ -313,7 +314,7 @@ void TFrmSub::ImgBtnAddAClick(TEgImage *)
     ListBox1->setCurrentRow(int(place));
     // The name stays listed even when its file cannot be made; choosing it
     // then starts from a fresh progress.
-    if (const QString error = FrmMain.Env.SaveFile(ProgressFilePath(FrmMain.DataPath, name), QByteArray()); !error.isEmpty())
+    if (const QString error = Host.SaveFile(ProgressFilePath(Host.DataPath(), name), QByteArray()); !error.isEmpty())
         ShowMessage(error);
 }
 
@@ -341,7 +342,7 @@ void TFrmSub::ImgBtnDeleteDClick(TEgImage *)
     // Every listed name is a safe one, so the file lies inside "Score/"; a
     // failure to delete leaves the file and still drops the name.
     if (IsSafeUserName(name))
-        QFile::remove(ProgressFilePath(FrmMain.DataPath, name));
+        QFile::remove(ProgressFilePath(Host.DataPath(), name));
     delete ListBox1->takeItem(index);
     ListBox1->setCurrentRow(int(SelectionAfterRemoval(index, ListBox1->count())));
 }
@@ -364,29 +365,27 @@ void TFrmSub::imgUserIdPaint(TEgImage *Sender)
 void TFrmSub::ImgBtnSelectClick(TEgImage *)
 {
     if (CurScreenNo == 11000) {
-        FrmMain.UserId = SelectedUser();
-        FrmMain.SetScreen(10000);
-        FrmMain.LoadScore();
+        Host.SelectUser(SelectedUser());
     }
     done(1);
 }
 
 void TFrmSub::ImgBtnCancelClick(TEgImage *Sender)
 {
-    if (IndexOfUser(Users(), FrmMain.UserId) < 0) {
+    if (IndexOfUser(Users(), Host.UserId()) < 0) {
         ImgBtnSelectClick(Sender);
         return;
     }
     done(2);
 }
 
-int ShowSubForm(TFrmMain &FrmMain, int ScreenNo)
+int ShowSubForm(TSubWindowHost &Host, int ScreenNo)
 {
     int result = 2;
     {
         // Owned by this scope, so the window is released however the modal
         // loop ends.
-        TFrmSub FrmSub(FrmMain);
+        TFrmSub FrmSub(Host);
         FrmSub.SetSubScreen(ScreenNo);
         FrmSub.InitSubScreen(ScreenNo);
         result = FrmSub.exec();

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "ProgressFile.h"
+
 #include <QDialog>
 #include <QHash>
 #include <QImage>
@@ -7,6 +9,7 @@
 #include <QString>
 
 #include <array>
+#include <cstdint>
 #include <functional>
 #include <span>
 
@@ -14,7 +17,7 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class TEgImage;
-class TFrmMain;
+class TSubWindowHost;
 
 // The picture controls of the sub-window in form order; the window holds
 // each under its own name.
@@ -27,16 +30,15 @@ class TFrmMain;
 // The modal sub-window over the middle of the main window. Opened on 11000
 // it is the user dialog (the list 11000, name entry 11001, delete
 // confirmation 11002); opened on 12100 it is the options dialog. A new one
-// is made for every opening and keeps nothing between openings; it reads and
-// writes the main window's fields directly, as the main window's own
-// handlers do.
+// is made for every opening and keeps nothing between openings; it reads
+// the main window's state and acts on it only through its host interface.
 class TFrmSub : public QDialog {
     Q_OBJECT
 
 public:
     // Builds the controls and loads the four backgrounds; the window is
-    // placed over the middle of FrmMain as it stands now.
-    explicit TFrmSub(TFrmMain &FrmMain);
+    // placed over the middle of the host's window as it stands now.
+    explicit TFrmSub(TSubWindowHost &Host);
     ~TFrmSub() override;
 
     void SetSubScreen(int ScreenNo);
@@ -44,17 +46,17 @@ public:
 
     // The options being edited; a write marks the switch of the value, and a
     // value outside the group's range is kept but marks none.
-    int TypeSoundNo() const { return FTypeSoundNo; }
+    int TypeSoundNo() const { return Edited.TypeSoundNo; }
     void SetTypeSoundNo(int value);
-    int MissSoundNo() const { return FMissSoundNo; }
+    int MissSoundNo() const { return Edited.MissSoundNo; }
     void SetMissSoundNo(int value);
-    int DispWordNo() const { return FDispWordNo; }
+    int DispWordNo() const { return Edited.DispWordNo; }
     void SetDispWordNo(int value);
-    int VoiceNo() const { return FVoiceNo; }
+    int VoiceNo() const { return Edited.VoiceNo; }
     void SetVoiceNo(int value);
-    int MeaningNo() const { return FMeaningNo; }
+    int MeaningNo() const { return Edited.MeaningNo; }
     void SetMeaningNo(int value);
-    int GuideNo() const { return FGuideNo; }
+    int GuideNo() const { return Edited.GuideNo; }
     void SetGuideNo(int value);
 
     int CurScreenNo = -1;
@@ -76,8 +78,8 @@ public:
     std::array<TEgImage *, 3> bMeaning{};
     std::array<TEgImage *, 4> bGuide{};
 
-    // Seams, filled from the main window: the previews' clicks and the
-    // dialog's messages (empty title, warning icon, one OK button).
+    // Seams, filled from the host: the previews' clicks and the dialog's
+    // messages (empty title, warning icon, one OK button).
     std::function<void(int n)> PlayKeySound;
     std::function<void(const QString &text)> ShowMessage;
 
@@ -122,21 +124,17 @@ private:
     void FillUserList();
     void InsertListItem(int row, const QString &name);
     // Writes one option of a group: clears the old value's switch, marks the new.
-    static void WriteOption(int &field, int value, std::span<TEgImage *const> group);
+    static void WriteOption(std::int32_t &field, int value, std::span<TEgImage *const> group);
 
-    TFrmMain &FrmMain;
+    TSubWindowHost &Host;
     // Every control in form order, for the screen switch.
     QList<QWidget *> Controls;
-    int FTypeSoundNo = -1;
-    int FMissSoundNo = -1;
-    int FDispWordNo = -1;
-    int FVoiceNo = -1;
-    int FMeaningNo = -1;
-    int FGuideNo = -1;
+    // The options being edited; -1 marks no switch of its group.
+    TOptions Edited{-1, -1, -1, -1, -1, -1};
 };
 
-// Opens a new sub-window on a screen over FrmMain and runs it modally.
+// Opens a new sub-window on a screen over the host and runs it modally.
 // Returns 1 for OK or Select, 2 for Cancel. The window is gone when this
 // returns, and pending events have been processed once so that the main
 // window has repainted.
-int ShowSubForm(TFrmMain &FrmMain, int ScreenNo);
+int ShowSubForm(TSubWindowHost &Host, int ScreenNo);

@@ -4,7 +4,7 @@
 #include "Unit1.h"
 
 #include "EgImage.h"
-#include "Main.h"
+#include "SubWindowHost.h"
 
 namespace {
 
@@ -20,7 +20,7 @@ constexpr int MissSoundPreview[] = {3, 0};
 
 } // namespace
 
-void TFrmSub::WriteOption(int &field, int value, std::span<TEgImage *const> group)
+void TFrmSub::WriteOption(std::int32_t &field, int value, std::span<TEgImage *const> group)
 {
     if (value == field)
         return;
@@ -37,25 +37,27 @@ void TFrmSub::WriteOption(int &field, int value, std::span<TEgImage *const> grou
     }
 }
 
-void TFrmSub::SetTypeSoundNo(int value) { WriteOption(FTypeSoundNo, value, bTypeSound); }
-void TFrmSub::SetMissSoundNo(int value) { WriteOption(FMissSoundNo, value, bMissSound); }
-void TFrmSub::SetDispWordNo(int value) { WriteOption(FDispWordNo, value, bDispWord); }
-void TFrmSub::SetVoiceNo(int value) { WriteOption(FVoiceNo, value, bVoice); }
-void TFrmSub::SetMeaningNo(int value) { WriteOption(FMeaningNo, value, bMeaning); }
-void TFrmSub::SetGuideNo(int value) { WriteOption(FGuideNo, value, bGuide); }
+void TFrmSub::SetTypeSoundNo(int value) { WriteOption(Edited.TypeSoundNo, value, bTypeSound); }
+void TFrmSub::SetMissSoundNo(int value) { WriteOption(Edited.MissSoundNo, value, bMissSound); }
+void TFrmSub::SetDispWordNo(int value) { WriteOption(Edited.DispWordNo, value, bDispWord); }
+void TFrmSub::SetVoiceNo(int value) { WriteOption(Edited.VoiceNo, value, bVoice); }
+void TFrmSub::SetMeaningNo(int value) { WriteOption(Edited.MeaningNo, value, bMeaning); }
+void TFrmSub::SetGuideNo(int value) { WriteOption(Edited.GuideNo, value, bGuide); }
 
 void TFrmSub::bTypeSound1Click(TEgImage *Sender)
 {
     SetTypeSoundNo(Sender->Tag());
-    if (FTypeSoundNo >= 0 && FTypeSoundNo < int(std::size(TypeSoundPreview)) && TypeSoundPreview[FTypeSoundNo] > 0)
-        PlayKeySound(TypeSoundPreview[FTypeSoundNo]);
+    const int value = Edited.TypeSoundNo;
+    if (value >= 0 && value < int(std::size(TypeSoundPreview)) && TypeSoundPreview[value] > 0)
+        PlayKeySound(TypeSoundPreview[value]);
 }
 
 void TFrmSub::bMissSound1Click(TEgImage *Sender)
 {
     SetMissSoundNo(Sender->Tag());
-    if (FMissSoundNo >= 0 && FMissSoundNo < int(std::size(MissSoundPreview)) && MissSoundPreview[FMissSoundNo] > 0)
-        PlayKeySound(MissSoundPreview[FMissSoundNo]);
+    const int value = Edited.MissSoundNo;
+    if (value >= 0 && value < int(std::size(MissSoundPreview)) && MissSoundPreview[value] > 0)
+        PlayKeySound(MissSoundPreview[value]);
 }
 
 void TFrmSub::bDispWord1Click(TEgImage *Sender) { SetDispWordNo(Sender->Tag()); }
@@ -65,18 +67,10 @@ void TFrmSub::bGuide1Click(TEgImage *Sender) { SetGuideNo(Sender->Tag()); }
 
 void TFrmSub::BtnOKClick()
 {
-    if (CurScreenNo == 12100) {
-        FrmMain.TypeSoundNo = FTypeSoundNo;
-        FrmMain.MissSoundNo = FMissSoundNo;
-        FrmMain.DispWordNo = FDispWordNo;
-        FrmMain.VoiceNo = FVoiceNo;
-        FrmMain.MeaningNo = FMeaningNo;
-        FrmMain.GuideNo = FGuideNo;
-        // The item being typed is laid out again with the new options; its
-        // typing state stays as it is.
-        FrmMain.SetScreen(13000);
-        FrmMain.SetTrainingScreen(false);
-    }
+    // The item being typed is laid out again with the new options; its
+    // typing state stays as it is.
+    if (CurScreenNo == 12100)
+        Host.ApplyOptions(Edited);
     done(1);
 }
 

@@ -89,18 +89,18 @@ protected:
 TEST_F(MainWindow, FirstStartShowsTheTitleForTheDefaultUser)
 {
     Start();
-    EXPECT_EQ(Window->CurScreenNo, 0);
-    EXPECT_EQ(Window->UserId, QStringLiteral("-----"));
-    EXPECT_EQ(Window->DataPath, ExePath);
+    EXPECT_EQ(Window->CurScreenNo(), 0);
+    EXPECT_EQ(Window->UserId(), QStringLiteral("-----"));
+    EXPECT_EQ(Window->DataPath(), ExePath);
     EXPECT_TRUE(QDir(ExePath + QStringLiteral("Score")).exists());
     EXPECT_EQ(VisibleControls(), (QStringList{"ImgBtn1", "ImgBtn2", "ImgBtn3", "LblVersion"}));
     EXPECT_EQ(Window->size(), QSize(800, 600));
     EXPECT_EQ(Window->windowTitle(), QStringLiteral("TypeKo"));
-    EXPECT_EQ(Window->Data.size(), 8);
+    EXPECT_EQ(Window->Data().size(), 8);
     EXPECT_EQ(Window->LevelNo(), 1);
     EXPECT_EQ(Window->BandNo(), 0);
-    EXPECT_EQ(Window->LastIndex, -1);
-    EXPECT_EQ(Window->BaseIndex.size(), 24);
+    EXPECT_EQ(Window->RunState().LastIndex, -1);
+    EXPECT_EQ(Window->RunState().BaseIndex.size(), 24);
     EXPECT_TRUE(Messages.isEmpty()) << Messages.join(u'\n').toStdString();
 }
 
@@ -111,75 +111,75 @@ TEST_F(MainWindow, StartsWithTheLastUserAndTheirChoices)
               "Way=0,Word=0,New=1,Once=0,Level=5,Pattern=4,WordType=3,Set1=1,Set2=1,Set3=1,Set4=1,Set5=2,Set6=3,Set7=0\r\n"
               "\r\n\r\n\r\n#105,412\r\n");
     Start();
-    EXPECT_EQ(Window->UserId, QStringLiteral("たろう"));
+    EXPECT_EQ(Window->UserId(), QStringLiteral("たろう"));
     EXPECT_EQ(Window->LevelNo(), 1) << "a stored level never moves the start";
     EXPECT_EQ(Window->Pattern(), ptWriting);
-    EXPECT_EQ(Window->bWriting->ImageIndex(), 3);
-    EXPECT_EQ(Window->bWordAndSentence->ImageIndex(), 0);
+    EXPECT_EQ(Window->Control("bWriting")->ImageIndex(), 3);
+    EXPECT_EQ(Window->Control("bWordAndSentence")->ImageIndex(), 0);
     EXPECT_EQ(Window->ChosenWordType(), 3);
-    EXPECT_EQ(Window->GuideNo, 3);
-    EXPECT_EQ(Window->MeaningNo, 2);
-    const TBandData &band = Window->Data[1].Item[0];
+    EXPECT_EQ(Window->Options().GuideNo, 3);
+    EXPECT_EQ(Window->Options().MeaningNo, 2);
+    const TBandData &band = Window->Data()[1].Item[0];
     EXPECT_EQ(band.CheckCount, 1);
     EXPECT_EQ(band.KnownCount, 1);
     EXPECT_EQ(band.UnknownCount, 1);
-    EXPECT_EQ(Window->bLevel2->ImageIndex(), 2);
-    EXPECT_EQ(Window->bBandA->ImageIndex(), 2);
+    EXPECT_EQ(Window->Control("bLevel2")->ImageIndex(), 2);
+    EXPECT_EQ(Window->Control("bBandA")->ImageIndex(), 2);
 }
 
 TEST_F(MainWindow, NavigatesThroughEveryScreenAndBack)
 {
     Start();
-    Click(Window->ImgBtn1);
-    EXPECT_EQ(Window->CurScreenNo, 10000);
+    Click(Window->Control("ImgBtn1"));
+    EXPECT_EQ(Window->CurScreenNo(), 10000);
     EXPECT_EQ(VisibleControls(), (QStringList{"bBack2", "bLevel1", "bLevel2", "bLevel3", "bLevel4", "bLevel5",
                                               "bLevel6", "bLevel7", "bLevel8", "bNameSelect", "imgCountHeader1",
                                               "imgUserId2"}));
-    Click(Window->bLevel2);
-    EXPECT_EQ(Window->CurScreenNo, 12000);
+    Click(Window->Control("bLevel2"));
+    EXPECT_EQ(Window->CurScreenNo(), 12000);
     EXPECT_EQ(Sleeps, QList<int>{300}) << "the chosen level shows for a moment first";
-    Click(Window->bBack1);
-    EXPECT_EQ(Window->CurScreenNo, 10000);
-    Click(Window->bBack2);
-    EXPECT_EQ(Window->CurScreenNo, 0);
+    Click(Window->Control("bBack1"));
+    EXPECT_EQ(Window->CurScreenNo(), 10000);
+    Click(Window->Control("bBack2"));
+    EXPECT_EQ(Window->CurScreenNo(), 0);
 
-    Click(Window->ImgBtn2);
-    EXPECT_EQ(Window->CurScreenNo, 20000);
-    EXPECT_EQ(Window->ImgBtnPrev->ImageIndex(), 3);
-    Click(Window->ImgBtnPrev);
-    EXPECT_EQ(Window->CurScreenNo, 20000) << "the first page has no previous page";
+    Click(Window->Control("ImgBtn2"));
+    EXPECT_EQ(Window->CurScreenNo(), 20000);
+    EXPECT_EQ(Window->Control("ImgBtnPrev")->ImageIndex(), 3);
+    Click(Window->Control("ImgBtnPrev"));
+    EXPECT_EQ(Window->CurScreenNo(), 20000) << "the first page has no previous page";
     for (int page = 20001; page <= 20004; ++page) {
-        Click(Window->ImgBtnNext);
-        EXPECT_EQ(Window->CurScreenNo, page);
+        Click(Window->Control("ImgBtnNext"));
+        EXPECT_EQ(Window->CurScreenNo(), page);
     }
-    EXPECT_EQ(Window->ImgBtnNext->ImageIndex(), 3);
-    EXPECT_EQ(Window->ImgBtnPrev->ImageIndex(), 0);
-    Click(Window->ImgBtnNext);
-    EXPECT_EQ(Window->CurScreenNo, 20004);
-    Click(Window->ImgBtnPrev);
-    EXPECT_EQ(Window->CurScreenNo, 20003);
-    EXPECT_EQ(Window->bBack1->Top(), 523);
-    Click(Window->bBack1);
-    EXPECT_EQ(Window->CurScreenNo, 0) << "back from a guide page returns to the title";
+    EXPECT_EQ(Window->Control("ImgBtnNext")->ImageIndex(), 3);
+    EXPECT_EQ(Window->Control("ImgBtnPrev")->ImageIndex(), 0);
+    Click(Window->Control("ImgBtnNext"));
+    EXPECT_EQ(Window->CurScreenNo(), 20004);
+    Click(Window->Control("ImgBtnPrev"));
+    EXPECT_EQ(Window->CurScreenNo(), 20003);
+    EXPECT_EQ(Window->Control("bBack1")->Top(), 523);
+    Click(Window->Control("bBack1"));
+    EXPECT_EQ(Window->CurScreenNo(), 0) << "back from a guide page returns to the title";
 
-    Click(Window->ImgBtn3);
-    EXPECT_EQ(Window->CurScreenNo, 20005);
-    EXPECT_EQ(Window->bBack1->Top(), 540);
+    Click(Window->Control("ImgBtn3"));
+    EXPECT_EQ(Window->CurScreenNo(), 20005);
+    EXPECT_EQ(Window->Control("bBack1")->Top(), 540);
     EXPECT_EQ(VisibleControls(), QStringList{"bBack1"});
-    Click(Window->bBack1);
-    EXPECT_EQ(Window->CurScreenNo, 0);
+    Click(Window->Control("bBack1"));
+    EXPECT_EQ(Window->CurScreenNo(), 0);
 }
 
 TEST_F(MainWindow, ALevelWithoutCourseDataSaysSoAndStaysOnTheMenu)
 {
     Start();
-    Click(Window->ImgBtn1);
-    Click(Window->bLevel5);
-    EXPECT_EQ(Window->CurScreenNo, 10000);
+    Click(Window->Control("ImgBtn1"));
+    Click(Window->Control("bLevel5"));
+    EXPECT_EQ(Window->CurScreenNo(), 10000);
     ASSERT_EQ(Messages.size(), 1);
     EXPECT_TRUE(Messages[0].contains(QStringLiteral("体験版")));
     EXPECT_EQ(Window->LevelNo(), 1);
-    EXPECT_EQ(Window->bLevel5->ImageIndex(), 0);
+    EXPECT_EQ(Window->Control("bLevel5")->ImageIndex(), 0);
 }
 
 TEST_F(MainWindow, BandRowsAndTheTotalRowFollowTheNumberOfBands)
@@ -192,76 +192,76 @@ TEST_F(MainWindow, BandRowsAndTheTotalRowFollowTheNumberOfBands)
     };
     const Case cases[] = {{1, 110, false, false}, {2, 150, true, false}, {3, 190, true, true}};
     // A copy: resizing may move the list that a reference would point into.
-    const TBandData firstBand = Window->Data[1].Item[0];
+    const TBandData firstBand = Window->Data()[1].Item[0];
     for (const Case &c : cases) {
-        Window->Data[1].Item.resize(c.bands, firstBand);
+        TFrmMainTestAccess::Data(*Window)[1].Item.resize(c.bands, firstBand);
         Window->SetScreen(12000);
-        EXPECT_TRUE(Window->bBandA->isVisible());
-        EXPECT_EQ(Window->bBandB->isVisible(), c.b) << c.bands;
-        EXPECT_EQ(Window->bBandC->isVisible(), c.c) << c.bands;
-        EXPECT_EQ(Window->bBandTotal->Top(), c.totalTop) << c.bands;
+        EXPECT_TRUE(Window->Control("bBandA")->isVisible());
+        EXPECT_EQ(Window->Control("bBandB")->isVisible(), c.b) << c.bands;
+        EXPECT_EQ(Window->Control("bBandC")->isVisible(), c.c) << c.bands;
+        EXPECT_EQ(Window->Control("bBandTotal")->Top(), c.totalTop) << c.bands;
     }
     // A remembered band C is chosen when the level opens again.
-    Click(Window->bBandC);
+    Click(Window->Control("bBandC"));
     EXPECT_EQ(Window->BandNo(), 2);
-    EXPECT_EQ(Window->bBandC->ImageIndex(), 2);
-    EXPECT_EQ(Window->bBandA->ImageIndex(), 0);
+    EXPECT_EQ(Window->Control("bBandC")->ImageIndex(), 2);
+    EXPECT_EQ(Window->Control("bBandA")->ImageIndex(), 0);
     Window->SetScreen(10000);
-    Click(Window->bLevel2);
+    Click(Window->Control("bLevel2"));
     EXPECT_EQ(Window->BandNo(), 2);
 }
 
 TEST_F(MainWindow, WritingSwitchesToOnceMoreAndOtherPatternsBack)
 {
     Start();
-    Click(Window->ImgBtn1);
-    Click(Window->bLevel2);
+    Click(Window->Control("ImgBtn1"));
+    Click(Window->Control("bLevel2"));
     // No run yet: once-more is greyed and writing keeps new words.
-    EXPECT_EQ(Window->bOnceMore->ImageIndex(), 2);
-    Click(Window->bWriting);
+    EXPECT_EQ(Window->Control("bOnceMore")->ImageIndex(), 2);
+    Click(Window->Control("bWriting"));
     EXPECT_EQ(Window->Pattern(), ptWriting);
-    EXPECT_EQ(Window->bNewWord->ImageIndex(), 1);
+    EXPECT_EQ(Window->Control("bNewWord")->ImageIndex(), 1);
 
-    Window->LastIndex = 1 * 3 + 0;
-    Click(Window->bWord);
+    TFrmMainTestAccess::Run(*Window).LastIndex = 1 * 3 + 0;
+    Click(Window->Control("bWord"));
     Window->UpdateWordTypeButtons();
-    EXPECT_EQ(Window->bOnceMore->ImageIndex(), 0) << "the band of the last run offers once-more";
-    Click(Window->bWriting);
-    EXPECT_EQ(Window->bOnceMore->ImageIndex(), 1);
-    EXPECT_EQ(Window->bNewWord->ImageIndex(), 0);
-    Click(Window->bWriting);
-    EXPECT_EQ(Window->bWriting->ImageIndex(), 3) << "the chosen pattern stays chosen";
-    Click(Window->bSentence);
-    EXPECT_EQ(Window->bNewWord->ImageIndex(), 1);
-    EXPECT_EQ(Window->bOnceMore->ImageIndex(), 0);
+    EXPECT_EQ(Window->Control("bOnceMore")->ImageIndex(), 0) << "the band of the last run offers once-more";
+    Click(Window->Control("bWriting"));
+    EXPECT_EQ(Window->Control("bOnceMore")->ImageIndex(), 1);
+    EXPECT_EQ(Window->Control("bNewWord")->ImageIndex(), 0);
+    Click(Window->Control("bWriting"));
+    EXPECT_EQ(Window->Control("bWriting")->ImageIndex(), 3) << "the chosen pattern stays chosen";
+    Click(Window->Control("bSentence"));
+    EXPECT_EQ(Window->Control("bNewWord")->ImageIndex(), 1);
+    EXPECT_EQ(Window->Control("bOnceMore")->ImageIndex(), 0);
 
     // A word type always brings the new-words source back.
-    Click(Window->bOnceMore);
-    EXPECT_EQ(Window->bOnceMore->ImageIndex(), 1);
-    Click(Window->bNewWordType1);
-    EXPECT_EQ(Window->bNewWord->ImageIndex(), 1);
-    EXPECT_EQ(Window->bOnceMore->ImageIndex(), 0);
+    Click(Window->Control("bOnceMore"));
+    EXPECT_EQ(Window->Control("bOnceMore")->ImageIndex(), 1);
+    Click(Window->Control("bNewWordType1"));
+    EXPECT_EQ(Window->Control("bNewWord")->ImageIndex(), 1);
+    EXPECT_EQ(Window->Control("bOnceMore")->ImageIndex(), 0);
     EXPECT_EQ(Window->ChosenWordType(), 0);
 
     // Another band greys once-more and hands a chosen once-more back.
-    Click(Window->bOnceMore);
-    Window->LastIndex = 5;
+    Click(Window->Control("bOnceMore"));
+    TFrmMainTestAccess::Run(*Window).LastIndex = 5;
     Window->UpdateWordTypeButtons();
-    EXPECT_EQ(Window->bOnceMore->ImageIndex(), 2);
-    EXPECT_EQ(Window->bNewWord->ImageIndex(), 1);
+    EXPECT_EQ(Window->Control("bOnceMore")->ImageIndex(), 2);
+    EXPECT_EQ(Window->Control("bNewWord")->ImageIndex(), 1);
 }
 
 TEST_F(MainWindow, WordTypesGreyOutFromTheBandsCountsAndHandTheChoiceOn)
 {
     Start();
-    Click(Window->ImgBtn1);
-    Click(Window->bLevel2);
-    TBandData &band = Window->Data[1].Item[0];
+    Click(Window->Control("ImgBtn1"));
+    Click(Window->Control("bLevel2"));
+    TBandData &band = TFrmMainTestAccess::Data(*Window)[1].Item[0];
     // A fresh band: nothing judged or checked.
-    EXPECT_EQ(Window->bNewWordType1->ImageIndex(), 0);
-    EXPECT_EQ(Window->bNewWordType3->ImageIndex(), 3);
-    EXPECT_EQ(Window->bNewWordType4->ImageIndex(), 3);
-    Click(Window->bNewWordType3);
+    EXPECT_EQ(Window->Control("bNewWordType1")->ImageIndex(), 0);
+    EXPECT_EQ(Window->Control("bNewWordType3")->ImageIndex(), 3);
+    EXPECT_EQ(Window->Control("bNewWordType4")->ImageIndex(), 3);
+    Click(Window->Control("bNewWordType3"));
     EXPECT_EQ(Window->ChosenWordType(), 1) << "an unavailable type cannot be chosen";
 
     // Every word judged, some unknown, one checked.
@@ -270,44 +270,44 @@ TEST_F(MainWindow, WordTypesGreyOutFromTheBandsCountsAndHandTheChoiceOn)
     band.Item[0].Judge = 4;
     band.Item[1].Check = 1;
     RecountBand(band);
-    Click(Window->bNewWordType1);
+    Click(Window->Control("bNewWordType1"));
     Window->UpdateWordTypeButtons();
-    EXPECT_EQ(Window->bNewWordType1->ImageIndex(), 3);
+    EXPECT_EQ(Window->Control("bNewWordType1")->ImageIndex(), 3);
     EXPECT_EQ(Window->ChosenWordType(), 1) << "the choice falls to the words in order";
-    EXPECT_EQ(Window->bNewWordType3->ImageIndex(), 0);
-    EXPECT_EQ(Window->bNewWordType4->ImageIndex(), 0);
+    EXPECT_EQ(Window->Control("bNewWordType3")->ImageIndex(), 0);
+    EXPECT_EQ(Window->Control("bNewWordType4")->ImageIndex(), 0);
 
     // Type 3 chosen, then no unknown words remain: type 1 is greyed too, so
     // the choice falls to type 2.
-    Click(Window->bNewWordType3);
+    Click(Window->Control("bNewWordType3"));
     band.Item[0].Judge = 1;
     RecountBand(band);
     Window->UpdateWordTypeButtons();
-    EXPECT_EQ(Window->bNewWordType3->ImageIndex(), 3);
+    EXPECT_EQ(Window->Control("bNewWordType3")->ImageIndex(), 3);
     EXPECT_EQ(Window->ChosenWordType(), 1);
 
     // Type 4 chosen while unjudged words exist again: the choice falls to type 1.
     band.Item[2].Judge = 0;
     RecountBand(band);
     Window->UpdateWordTypeButtons();
-    Click(Window->bNewWordType4);
+    Click(Window->Control("bNewWordType4"));
     band.Item[1].Check = 0;
     RecountBand(band);
     Window->UpdateWordTypeButtons();
-    EXPECT_EQ(Window->bNewWordType4->ImageIndex(), 3);
+    EXPECT_EQ(Window->Control("bNewWordType4")->ImageIndex(), 3);
     EXPECT_EQ(Window->ChosenWordType(), 0);
 }
 
 TEST_F(MainWindow, LevelMenuDrawsTheCountsAndBarsOfTheFilledLevelTwice)
 {
     Start();
-    TBandData &band = Window->Data[1].Item[0];
+    TBandData &band = TFrmMainTestAccess::Data(*Window)[1].Item[0];
     for (int i = 0; i < 10; ++i)
         band.Item[i].Judge = 1;
     for (int i = 10; i < 15; ++i)
         band.Item[i].Judge = 4;
     RecountBand(band);
-    Click(Window->ImgBtn1);
+    Click(Window->Control("ImgBtn1"));
     const QImage shot = Window->grab().toImage().convertToFormat(QImage::Format_RGB32);
     const QRgb green = qRgb(0, 255, 0);
     const QRgb red = qRgb(255, 0, 0);
@@ -337,11 +337,11 @@ TEST_F(MainWindow, LevelMenuDrawsTheCountsAndBarsOfTheFilledLevelTwice)
 TEST_F(MainWindow, ClosingSavesShowsTheGoodbyeAndRemembersTheUser)
 {
     Start();
-    Window->Data[1].Item[0].Item[0].Judge = 4;
+    TFrmMainTestAccess::Data(*Window)[1].Item[0].Item[0].Judge = 4;
     Window->close();
-    EXPECT_EQ(Window->CurScreenNo, 99999);
+    EXPECT_EQ(Window->CurScreenNo(), 99999);
     EXPECT_EQ(Sleeps, QList<int>{1000});
-    EXPECT_TRUE(Window->ScoreSaved);
+    EXPECT_TRUE(TFrmMainTestAccess::ScoreSaved(*Window));
     const QByteArray progress = ReadFile(QStringLiteral("Score/-----.dat"));
     EXPECT_TRUE(progress.startsWith("Way=0,Word=0,New=1,Once=0,Level=2,Pattern=1,WordType=1,"));
     EXPECT_TRUE(progress.contains("\r\n400,000,"));
@@ -370,12 +370,12 @@ TEST_F(MainWindow, AFailedSaveAsksBeforeClosingWithoutIt)
     EXPECT_EQ(Questions.size(), 1);
     ASSERT_EQ(Messages.size(), 1);
     EXPECT_TRUE(Messages[0].startsWith(QStringLiteral("ファイルを保存できません")));
-    EXPECT_FALSE(Window->ScoreSaved);
-    EXPECT_EQ(Window->CurScreenNo, 0);
+    EXPECT_FALSE(TFrmMainTestAccess::ScoreSaved(*Window));
+    EXPECT_EQ(Window->CurScreenNo(), 0);
 
     AnswerYes = true;
     EXPECT_TRUE(Window->close());
-    EXPECT_EQ(Window->CurScreenNo, 99999);
+    EXPECT_EQ(Window->CurScreenNo(), 99999);
     // The goodbye does not claim what did not happen.
     const TPngResult unsaved = LoadPicture(QStringLiteral("SCR99999N"));
     ASSERT_TRUE(unsaved);
@@ -386,7 +386,7 @@ TEST_F(MainWindow, AFailedSaveAsksBeforeClosingWithoutIt)
 TEST_F(MainWindow, ChangesAfterACancelledUserDialogAreSavedOnClosing)
 {
     Start();
-    Click(Window->ImgBtn1);
+    Click(Window->Control("ImgBtn1"));
     // The dialog saves as it opens, and is cancelled at once.
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [] {
@@ -394,13 +394,13 @@ TEST_F(MainWindow, ChangesAfterACancelledUserDialogAreSavedOnClosing)
             dialog->done(2);
     });
     poll.start(5);
-    Click(Window->bNameSelect);
+    Click(Window->Control("bNameSelect"));
     poll.stop();
-    ASSERT_TRUE(Window->ScoreSaved);
+    ASSERT_TRUE(TFrmMainTestAccess::ScoreSaved(*Window));
     EXPECT_FALSE(Window->ProgressUnsaved());
-    Click(Window->bLevel2);
-    Click(Window->bWord);
-    Window->Data[1].Item[0].Item[0].Check = 1;
+    Click(Window->Control("bLevel2"));
+    Click(Window->Control("bWord"));
+    TFrmMainTestAccess::Data(*Window)[1].Item[0].Item[0].Check = 1;
     EXPECT_TRUE(Window->ProgressUnsaved()) << "what the file keeps has changed since the save";
     Window->close();
     const QByteArray progress = ReadFile(QStringLiteral("Score/-----.dat"));
@@ -422,7 +422,7 @@ TEST_F(MainWindow, AFailedSaveAfterAChangeIsToldOnceAndClosingTriesAgain)
     };
     StartWindow(Window, env);
     for (int change = 1; change <= 3; ++change) {
-        Window->Data[1].Item[0].Item[change].Judge = 1;
+        TFrmMainTestAccess::Data(*Window)[1].Item[0].Item[change].Judge = 1;
         Window->SaveAfterChange();
     }
     ASSERT_EQ(Messages.size(), 1) << "told once, not after every run";
@@ -488,7 +488,7 @@ TEST_F(MainWindow, ASecondWindowOnTheSameDataFolderStopsBeforeWritingAnything)
     TFrmMain second(TestEnvironment(Folder.path()));
     EXPECT_TRUE(second.FormCreate().isEmpty());
     EXPECT_TRUE(second.DataFolderBusy());
-    EXPECT_EQ(second.CurScreenNo, -1);
+    EXPECT_EQ(second.CurScreenNo(), -1);
     EXPECT_EQ(QDir(ExePath).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden), before);
     Window->close();
     Window.reset();
@@ -502,7 +502,7 @@ TEST_F(MainWindow, AnUnsafeNameInTheLastUserFileBecomesTheDefaultUser)
 {
     WriteFile(QStringLiteral("Score.ini"), "../../outside.dat\r\n");
     Start();
-    EXPECT_EQ(Window->UserId, QStringLiteral("-----"));
+    EXPECT_EQ(Window->UserId(), QStringLiteral("-----"));
     Window->close();
     EXPECT_FALSE(QFile::exists(Folder.path() + QStringLiteral("/../outside.dat")));
 }
@@ -535,7 +535,7 @@ TEST_F(MainWindow, StartUpStopsWithAReasonWhenItsFilesCannotBeUsed)
         TFrmMain window(env);
         const QString error = window.FormCreate();
         EXPECT_TRUE(error.startsWith(QString::fromUtf16(c.reason))) << c.what << ": " << error.toStdString();
-        EXPECT_EQ(window.CurScreenNo, -1) << c.what;
+        EXPECT_EQ(window.CurScreenNo(), -1) << c.what;
     }
 }
 
@@ -554,7 +554,7 @@ TEST_F(MainWindow, EveryHandlerOfTheFormIsBound)
 TEST_F(MainWindow, NameSelectSavesTheProgress)
 {
     Start();
-    Click(Window->ImgBtn1);
+    Click(Window->Control("ImgBtn1"));
     // The user dialog opens modally after the save; it is left at once.
     QTimer poll;
     QObject::connect(&poll, &QTimer::timeout, [] {
@@ -562,9 +562,9 @@ TEST_F(MainWindow, NameSelectSavesTheProgress)
             dialog->done(2);
     });
     poll.start(5);
-    Click(Window->bNameSelect);
+    Click(Window->Control("bNameSelect"));
     poll.stop();
-    EXPECT_TRUE(Window->ScoreSaved);
+    EXPECT_TRUE(TFrmMainTestAccess::ScoreSaved(*Window));
     EXPECT_FALSE(ReadFile(QStringLiteral("Score/-----.dat")).isEmpty());
 }
 

@@ -43,17 +43,13 @@ std::array<int, 6> ChosenSwitches(const TFrmSub &sub)
 
 void SetMainOptions(TFrmMain &main, const std::array<int, 6> &v)
 {
-    main.TypeSoundNo = v[0];
-    main.MissSoundNo = v[1];
-    main.DispWordNo = v[2];
-    main.VoiceNo = v[3];
-    main.MeaningNo = v[4];
-    main.GuideNo = v[5];
+    TFrmMainTestAccess::Options(main) = {v[0], v[1], v[2], v[3], v[4], v[5]};
 }
 
 std::array<int, 6> MainOptions(const TFrmMain &main)
 {
-    return {main.TypeSoundNo, main.MissSoundNo, main.DispWordNo, main.VoiceNo, main.MeaningNo, main.GuideNo};
+    const TOptions &o = main.Options();
+    return {o.TypeSoundNo, o.MissSoundNo, o.DispWordNo, o.VoiceNo, o.MeaningNo, o.GuideNo};
 }
 
 TEST_F(SubWindow, OpeningMarksTheSwitchOfEachValueAndNoneForAValueOutOfRange)
@@ -83,17 +79,17 @@ TEST_F(SubWindow, AGuideValueFromAFileMarksNoSwitchAndSurvivesOk)
     TOptions options;
     options.GuideNo = 7;
     MakeUser(QStringLiteral("alice"), options);
-    Main->UserId = QStringLiteral("alice");
+    TFrmMainTestAccess::UserId(*Main) = QStringLiteral("alice");
     Main->LoadScore();
-    ASSERT_EQ(Main->GuideNo, 7);
+    ASSERT_EQ(Main->Options().GuideNo, 7);
     StartTraining();
     Open(12100);
     EXPECT_EQ(ChosenSwitches(*Sub)[5], -1);
     Click(Sub->bMeaning2);
     Click(Sub->BtnOK);
     EXPECT_EQ(Sub->result(), 1);
-    EXPECT_EQ(Main->GuideNo, 7);
-    EXPECT_EQ(Main->MeaningNo, 1);
+    EXPECT_EQ(Main->Options().GuideNo, 7);
+    EXPECT_EQ(Main->Options().MeaningNo, 1);
 }
 
 TEST_F(SubWindow, TheSoundSwitchesPreviewTheirClick)
@@ -130,20 +126,20 @@ TEST_F(SubWindow, CancelAfterChangesLeavesTheTrainingAsItWas)
 {
     SetMainOptions(*Main, {0, 0, 0, 0, 0, 0});
     StartTraining();
-    const QByteArray word = Main->CurItem[Main->CurItemIndex].Word;
+    const QByteArray word = Main->RunState().CurItem[Main->RunState().CurItemIndex].Word;
     QTest::keyClick(Main->windowHandle(), word[0]);
-    ASSERT_EQ(Main->InputLen, 1);
-    const bool meaningShown = Main->imgWordMeaning->isVisible();
+    ASSERT_EQ(Main->RunState().InputLen, 1);
+    const bool meaningShown = Main->Control("imgWordMeaning")->isVisible();
     WhenDialogOpens([](TFrmSub &sub) {
         for (TEgImage *s : {sub.bTypeSound3, sub.bMissSound2, sub.bDispWord2, sub.bVoice2, sub.bMeaning3, sub.bGuide4})
             QTest::mouseClick(sub.windowHandle(), Qt::LeftButton, {}, s->geometry().center());
         QTest::mouseClick(sub.btnCancel, Qt::LeftButton);
     });
-    Click(Main->bSetup);
+    Click(Main->Control("bSetup"));
     EXPECT_EQ(MainOptions(*Main), (std::array<int, 6>{0, 0, 0, 0, 0, 0}));
-    EXPECT_EQ(Main->CurScreenNo, 13000);
-    EXPECT_EQ(Main->InputLen, 1);
-    EXPECT_EQ(Main->imgWordMeaning->isVisible(), meaningShown);
+    EXPECT_EQ(Main->CurScreenNo(), 13000);
+    EXPECT_EQ(Main->RunState().InputLen, 1);
+    EXPECT_EQ(Main->Control("imgWordMeaning")->isVisible(), meaningShown);
     EXPECT_EQ(Sounds, (std::vector<int>{})) << "the chosen switches were the silent ones";
 }
 
@@ -151,20 +147,20 @@ TEST_F(SubWindow, OkInTheMiddleOfAWordAppliesTheChoicesAndKeepsTheTyping)
 {
     SetMainOptions(*Main, {0, 0, 0, 0, 0, 0});
     StartTraining();
-    const QByteArray word = Main->CurItem[Main->CurItemIndex].Word;
+    const QByteArray word = Main->RunState().CurItem[Main->RunState().CurItemIndex].Word;
     ASSERT_GE(word.size(), 3);
     QTest::keyClick(Main->windowHandle(), word[0]);
     QTest::keyClick(Main->windowHandle(), word[1]);
-    ASSERT_EQ(Main->InputLen, 2);
+    ASSERT_EQ(Main->RunState().InputLen, 2);
     WhenDialogOpens([](TFrmSub &sub) {
         for (TEgImage *s : {sub.bTypeSound2, sub.bMissSound2, sub.bMeaning3, sub.bGuide3})
             QTest::mouseClick(sub.windowHandle(), Qt::LeftButton, {}, s->geometry().center());
         QTest::mouseClick(sub.BtnOK, Qt::LeftButton);
     });
-    Click(Main->bSetup);
+    Click(Main->Control("bSetup"));
     EXPECT_EQ(MainOptions(*Main), (std::array<int, 6>{1, 1, 0, 0, 2, 2}));
-    EXPECT_EQ(Main->CurScreenNo, 13000);
-    EXPECT_EQ(Main->InputLen, 2);
+    EXPECT_EQ(Main->CurScreenNo(), 13000);
+    EXPECT_EQ(Main->RunState().InputLen, 2);
     EXPECT_EQ(Sounds, (std::vector<int>{2}));
 }
 

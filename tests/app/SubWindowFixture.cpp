@@ -52,7 +52,7 @@ void SubWindow::MakeUser(const QString &name, const TOptions &options)
     progress.Options = options;
     QFile file(ScoreFile(name));
     ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(WriteProgress(Main->Data, progress));
+    file.write(WriteProgress(Main->Data(), progress));
 }
 
 QStringList SubWindow::Tree() const
@@ -128,12 +128,12 @@ void SubWindow::WhenDialogOpens(std::function<void(TFrmSub &)> act)
 
 void SubWindow::StartTraining()
 {
-    Click(Main->ImgBtn1);
-    Click(Main->bLevel2);
-    ASSERT_EQ(Main->CurScreenNo, 12000);
-    Click(Main->bWord);
-    Click(Main->bTraining);
-    ASSERT_EQ(Main->CurScreenNo, 13000);
+    Click(Main->Control("ImgBtn1"));
+    Click(Main->Control("bLevel2"));
+    ASSERT_EQ(Main->CurScreenNo(), 12000);
+    Click(Main->Control("bWord"));
+    Click(Main->Control("bTraining"));
+    ASSERT_EQ(Main->CurScreenNo(), 13000);
 }
 
 int main(int argc, char **argv)

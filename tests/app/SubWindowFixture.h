@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FrmMainTestAccess.h"
 #include "Main.h"
 #include "ProgressFile.h"
 #include "Unit1.h"

@@ -26,10 +26,10 @@ TEST_F(SubWindow, EachScreenPaintsItsBackgroundBeneathItsControls)
 {
     for (const char *name : {"carol", "Bob", "alice", "たろう"})
         MakeUser(QString::fromUtf8(name));
-    Main->UserId = QStringLiteral("Bob");
-    Main->TypeSoundNo = 1;
-    Main->MeaningNo = 2;
-    Main->GuideNo = 3;
+    TFrmMainTestAccess::UserId(*Main) = QStringLiteral("Bob");
+    TFrmMainTestAccess::Options(*Main).TypeSoundNo = 1;
+    TFrmMainTestAccess::Options(*Main).MeaningNo = 2;
+    TFrmMainTestAccess::Options(*Main).GuideNo = 3;
     struct Shot {
         int screen;
         const char *file;

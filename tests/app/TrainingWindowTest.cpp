@@ -44,16 +44,16 @@ protected:
 
     void OpenCourseScreen()
     {
-        Click(Window->ImgBtn1);
-        Click(Window->bLevel2);
-        ASSERT_EQ(Window->CurScreenNo, 12000);
+        Click(Window->Control("ImgBtn1"));
+        Click(Window->Control("bLevel2"));
+        ASSERT_EQ(Window->CurScreenNo(), 12000);
     }
 
     // The text being typed now.
     QByteArray Target() const
     {
-        const TBandDataItem &word = Window->CurItem[Window->CurItemIndex];
-        if (Window->WordOrSentence == wsWord)
+        const TBandDataItem &word = Window->RunState().CurItem[Window->RunState().CurItemIndex];
+        if (Window->RunState().WordOrSentence == wsWord)
             return word.Word;
         return word.Item[word.SentenceIndex].Sentence;
     }
@@ -62,15 +62,15 @@ protected:
     void TypeToTheEnd()
     {
         const QByteArray target = Target();
-        for (int guard = 0; Window->InputLen < target.size() && guard < 200; ++guard)
-            Type(target[Window->InputLen]);
+        for (int guard = 0; Window->RunState().InputLen < target.size() && guard < 200; ++guard)
+            Type(target[Window->RunState().InputLen]);
     }
 
     // The course as the progress file on disk gives it back, and its settings.
     std::pair<TDataList, TProgress> Saved() const
     {
         QFile file(Folder.path() + QStringLiteral("/Score/-----.dat"));
-        TDataList data = Window->Data;
+        TDataList data = Window->Data();
         if (!file.open(QIODevice::ReadOnly))
             return {TDataList(), TProgress()};
         const TProgress progress = ReadProgress(file.readAll(), data);
@@ -88,27 +88,27 @@ TEST_F(TrainingWindow, AWholeWordAndSentenceRunTypedCorrectlyRaisesTheKnownCount
 {
     OpenCourseScreen();
     Key(Qt::Key_Return);
-    ASSERT_EQ(Window->CurScreenNo, 13000) << "Enter on the course screen starts the run";
-    ASSERT_EQ(Window->CurItem.size(), 10);
+    ASSERT_EQ(Window->CurScreenNo(), 13000) << "Enter on the course screen starts the run";
+    ASSERT_EQ(Window->RunState().CurItem.size(), 10);
     int targets = 0;
-    while (Window->CurScreenNo == 13000 && targets < 200) {
+    while (Window->CurScreenNo() == 13000 && targets < 200) {
         TypeToTheEnd();
-        ASSERT_EQ(Window->InputMode, 9);
+        ASSERT_EQ(Window->RunState().InputMode, 9);
         Key(Qt::Key_Return); // the cursor returns to the start
-        ASSERT_EQ(Window->InputLen, 0);
+        ASSERT_EQ(Window->RunState().InputLen, 0);
         Key(Qt::Key_Return); // on to the next target
         ++targets;
     }
-    EXPECT_EQ(Window->CurScreenNo, 12000);
+    EXPECT_EQ(Window->CurScreenNo(), 12000);
     // Ten words and their sentences: each word has one to three.
     EXPECT_GT(targets, 20);
-    const TBandData &band = Window->Data[1].Item[0];
+    const TBandData &band = Window->Data()[1].Item[0];
     EXPECT_EQ(band.KnownCount, 10);
     EXPECT_EQ(band.UnknownCount, 0);
-    EXPECT_EQ(Window->Session[3], 1);
-    EXPECT_EQ(Window->BaseIndex[3], 11);
-    EXPECT_EQ(Window->LastIndex, 3);
-    EXPECT_EQ(Window->bOnceMore->ImageIndex(), 0) << "once-more is offered for the band just trained";
+    EXPECT_EQ(Window->RunState().Session[3], 1);
+    EXPECT_EQ(Window->RunState().BaseIndex[3], 11);
+    EXPECT_EQ(Window->RunState().LastIndex, 3);
+    EXPECT_EQ(Window->Control("bOnceMore")->ImageIndex(), 0) << "once-more is offered for the band just trained";
     EXPECT_TRUE(Messages.isEmpty()) << Messages.join(u'\n').toStdString();
     // The finished run is on disk at once, not only when the window closes.
     const auto [saved, progress] = Saved();
@@ -122,31 +122,31 @@ TEST_F(TrainingWindow, AWholeWordAndSentenceRunTypedCorrectlyRaisesTheKnownCount
 TEST_F(TrainingWindow, FiveMissesStartSpecialTrainingUntilTheWordIsTypedAgain)
 {
     OpenCourseScreen();
-    Click(Window->bWord);
-    Click(Window->bTraining);
-    ASSERT_EQ(Window->CurScreenNo, 13000);
-    const int first = Window->CurItem[0].Id;
+    Click(Window->Control("bWord"));
+    Click(Window->Control("bTraining"));
+    ASSERT_EQ(Window->CurScreenNo(), 13000);
+    const int first = Window->RunState().CurItem[0].Id;
     for (int i = 0; i < 5; ++i)
         Type('#');
-    EXPECT_EQ(Window->MissCount, 5);
+    EXPECT_EQ(Window->RunState().MissCount, 5);
     TypeToTheEnd();
-    EXPECT_TRUE(Window->imgSpecialTraining->isVisible());
+    EXPECT_TRUE(Window->Control("imgSpecialTraining")->isVisible());
     Key(Qt::Key_Return);
     Key(Qt::Key_Return);
-    EXPECT_EQ(Window->CurItemIndex, 0) << "Enter does not leave a word in special training";
+    EXPECT_EQ(Window->RunState().CurItemIndex, 0) << "Enter does not leave a word in special training";
     TypeToTheEnd();
-    EXPECT_FALSE(Window->imgSpecialTraining->isVisible());
+    EXPECT_FALSE(Window->Control("imgSpecialTraining")->isVisible());
     Key(Qt::Key_Return);
     Key(Qt::Key_Return);
-    EXPECT_EQ(Window->CurItemIndex, 1);
-    Click(Window->bBack2);
-    EXPECT_EQ(Window->CurScreenNo, 12000);
-    for (const TBandDataItem &w : Window->Data[1].Item[0].Item) {
+    EXPECT_EQ(Window->RunState().CurItemIndex, 1);
+    Click(Window->Control("bBack2"));
+    EXPECT_EQ(Window->CurScreenNo(), 12000);
+    for (const TBandDataItem &w : Window->Data()[1].Item[0].Item) {
         if (w.Id == first) {
             EXPECT_EQ(w.Judge, 4) << "five misses make the word unknown";
         }
     }
-    EXPECT_EQ(Window->Data[1].Item[0].UnknownCount, 1);
+    EXPECT_EQ(Window->Data()[1].Item[0].UnknownCount, 1);
     // Leaving the run by the back button saves what it recorded.
     const auto [saved, progress] = Saved();
     ASSERT_FALSE(saved.isEmpty());
@@ -156,69 +156,69 @@ TEST_F(TrainingWindow, FiveMissesStartSpecialTrainingUntilTheWordIsTypedAgain)
 TEST_F(TrainingWindow, ControlKeysRunTheTrainingCommands)
 {
     OpenCourseScreen();
-    Click(Window->bTraining);
-    ASSERT_EQ(Window->WordOrSentence, wsWord);
-    EXPECT_EQ(Window->bRewind->ImageIndex(), 3) << "nothing to rewind to at the start";
+    Click(Window->Control("bTraining"));
+    ASSERT_EQ(Window->RunState().WordOrSentence, wsWord);
+    EXPECT_EQ(Window->Control("bRewind")->ImageIndex(), 3) << "nothing to rewind to at the start";
 
     Key(Qt::Key_H, Qt::ControlModifier);
-    EXPECT_EQ(Window->MissCount, 5) << "a word hint costs five misses";
-    EXPECT_EQ(Window->InputMode, 1);
-    EXPECT_EQ(Window->InputLen, 0) << "Ctrl+H types nothing";
+    EXPECT_EQ(Window->RunState().MissCount, 5) << "a word hint costs five misses";
+    EXPECT_EQ(Window->RunState().InputMode, 1);
+    EXPECT_EQ(Window->RunState().InputLen, 0) << "Ctrl+H types nothing";
 
     Key(Qt::Key_J, Qt::ControlModifier);
-    EXPECT_EQ(Window->WordOrSentence, wsSentence) << "Ctrl+J moves on to the word's first sentence";
-    EXPECT_EQ(Window->MissCount, 0);
-    EXPECT_EQ(Window->bRewind->ImageIndex(), 0);
+    EXPECT_EQ(Window->RunState().WordOrSentence, wsSentence) << "Ctrl+J moves on to the word's first sentence";
+    EXPECT_EQ(Window->RunState().MissCount, 0);
+    EXPECT_EQ(Window->Control("bRewind")->ImageIndex(), 0);
 
-    EXPECT_FALSE(Window->Trans2Flag);
+    EXPECT_FALSE(Window->RunState().Trans2Flag);
     Key(Qt::Key_I, Qt::ControlModifier);
-    EXPECT_TRUE(Window->Trans2Flag);
+    EXPECT_TRUE(Window->RunState().Trans2Flag);
 
     Key(Qt::Key_J, Qt::ControlModifier | Qt::AltModifier);
     Key(Qt::Key_J, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_EQ(Window->WordOrSentence, wsSentence) << "other modifier sets do nothing";
+    EXPECT_EQ(Window->RunState().WordOrSentence, wsSentence) << "other modifier sets do nothing";
 
     Key(Qt::Key_F, Qt::ControlModifier);
-    EXPECT_EQ(Window->WordOrSentence, wsWord) << "Ctrl+F goes back to the word";
-    EXPECT_EQ(Window->CurItemIndex, 0);
+    EXPECT_EQ(Window->RunState().WordOrSentence, wsWord) << "Ctrl+F goes back to the word";
+    EXPECT_EQ(Window->RunState().CurItemIndex, 0);
 
-    EXPECT_FALSE(Window->IdNoShowFlag);
+    EXPECT_FALSE(Window->RunState().IdNoShowFlag);
     Key(Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
-    EXPECT_TRUE(Window->IdNoShowFlag);
+    EXPECT_TRUE(Window->RunState().IdNoShowFlag);
 
     // Ctrl+Enter acts as Enter; Shift+Enter plays the voice and stays.
     TypeToTheEnd();
     Key(Qt::Key_Return, Qt::ControlModifier);
-    EXPECT_EQ(Window->InputLen, 0);
+    EXPECT_EQ(Window->RunState().InputLen, 0);
     Key(Qt::Key_Return, Qt::ShiftModifier);
-    EXPECT_EQ(Window->WordOrSentence, wsWord);
-    EXPECT_EQ(Window->InputLen, 0);
+    EXPECT_EQ(Window->RunState().WordOrSentence, wsWord);
+    EXPECT_EQ(Window->RunState().InputLen, 0);
 
-    Click(Window->imgCheck);
-    EXPECT_EQ(Window->CurItem[0].Check, 1);
-    EXPECT_EQ(Window->imgCheck->ImageIndex(), 1);
+    Click(Window->Control("imgCheck"));
+    EXPECT_EQ(Window->RunState().CurItem[0].Check, 1);
+    EXPECT_EQ(Window->Control("imgCheck")->ImageIndex(), 1);
 }
 
 TEST_F(TrainingWindow, OnceMoreRepeatsTheWordsOfTheLastRun)
 {
     OpenCourseScreen();
-    Click(Window->bWord);
-    Click(Window->bTraining);
+    Click(Window->Control("bWord"));
+    Click(Window->Control("bTraining"));
     QList<int> ids;
-    for (const TBandDataItem &w : Window->CurItem)
+    for (const TBandDataItem &w : Window->RunState().CurItem)
         ids.append(w.Id);
-    Click(Window->bBack2);
-    ASSERT_EQ(Window->bOnceMore->ImageIndex(), 0);
-    Click(Window->bOnceMore);
-    Click(Window->bNewWordType2);
-    Click(Window->bOnceMore);
-    Click(Window->bTraining);
-    ASSERT_EQ(Window->CurScreenNo, 13000);
+    Click(Window->Control("bBack2"));
+    ASSERT_EQ(Window->Control("bOnceMore")->ImageIndex(), 0);
+    Click(Window->Control("bOnceMore"));
+    Click(Window->Control("bNewWordType2"));
+    Click(Window->Control("bOnceMore"));
+    Click(Window->Control("bTraining"));
+    ASSERT_EQ(Window->CurScreenNo(), 13000);
     QList<int> again;
-    for (const TBandDataItem &w : Window->CurItem)
+    for (const TBandDataItem &w : Window->RunState().CurItem)
         again.append(w.Id);
     EXPECT_EQ(again, ids) << "in order, a once-more run keeps the order of the last run";
-    EXPECT_EQ(Window->Session[3], 1) << "a once-more run does not count as a new run";
+    EXPECT_EQ(Window->RunState().Session[3], 1) << "a once-more run does not count as a new run";
 }
 
 TEST_F(TrainingWindow, TheStartScreenShowsUntilEnter)
@@ -227,16 +227,16 @@ TEST_F(TrainingWindow, TheStartScreenShowsUntilEnter)
     // A clock that stands still: only Enter can end the wait.
     bool entered = false;
     QTimer::singleShot(50, [&] {
-        EXPECT_EQ(Window->CurScreenNo, 88888);
+        EXPECT_EQ(Window->CurScreenNo(), 88888);
         Type('x'); // other keys are swallowed there
-        EXPECT_EQ(Window->CurScreenNo, 88888);
+        EXPECT_EQ(Window->CurScreenNo(), 88888);
         Key(Qt::Key_Return);
         entered = true;
     });
     ClockStep = 0;
-    Click(Window->bTraining);
+    Click(Window->Control("bTraining"));
     EXPECT_TRUE(entered);
-    EXPECT_EQ(Window->CurScreenNo, 13000);
+    EXPECT_EQ(Window->CurScreenNo(), 13000);
 }
 
 } // namespace

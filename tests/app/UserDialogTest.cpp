@@ -51,18 +51,18 @@ TEST_F(SubWindow, AnEmptyFolderListsThePlaceholderSelectedAndChoosingItMakesItTh
     Open(11000);
     EXPECT_EQ(Sub->Users(), Names({"-----"}));
     EXPECT_EQ(Sub->SelectedUser(), QStringLiteral("-----"));
-    Main->UserId = QStringLiteral("someone");
+    TFrmMainTestAccess::UserId(*Main) = QStringLiteral("someone");
     Click(Sub->ImgBtnSelect);
     EXPECT_EQ(Sub->result(), 1);
-    EXPECT_EQ(Main->UserId, QStringLiteral("-----"));
-    EXPECT_EQ(Main->CurScreenNo, 10000);
+    EXPECT_EQ(Main->UserId(), QStringLiteral("-----"));
+    EXPECT_EQ(Main->CurScreenNo(), 10000);
 }
 
 TEST_F(SubWindow, TheListIgnoresLetterCaseInOrderAndInFindingTheCurrentUser)
 {
     for (const char *name : {"carol", "Bob", "alice"})
         MakeUser(QString::fromUtf8(name));
-    Main->UserId = QStringLiteral("BOB");
+    TFrmMainTestAccess::UserId(*Main) = QStringLiteral("BOB");
     Open(11000);
     EXPECT_EQ(Sub->Users(), Names({"alice", "Bob", "carol"}));
     EXPECT_EQ(Sub->SelectedUser(), QStringLiteral("Bob"));
@@ -128,7 +128,7 @@ TEST_F(SubWindow, ATypedNameIsKeptInTheFormScoreIniGivesBackAndALongOneFitsTheLi
     Click(Sub->ImgBtnAddA);
     EXPECT_TRUE(Messages.isEmpty()) << Messages.join(u'\n').toStdString();
     EXPECT_EQ(Sub->SelectedUser(), QStringLiteral("a～b"));
-    EXPECT_TRUE(QFile::exists(Main->DataPath + QStringLiteral("Score/a～b.dat")));
+    EXPECT_TRUE(QFile::exists(Main->DataPath() + QStringLiteral("Score/a～b.dat")));
 
     const QString wide = QStringLiteral("ＷＷＷＷＷＷＷＷＷＷＷＷ");
     Click(Sub->ImgBtnAdd);
@@ -145,7 +145,7 @@ TEST_F(SubWindow, AnAddedNameTakesItsSortedPlaceIsSelectedAndGetsAnEmptyFileButI
 {
     MakeUser(QStringLiteral("bob"));
     MakeUser(QStringLiteral("carol"));
-    Main->UserId = QStringLiteral("carol");
+    TFrmMainTestAccess::UserId(*Main) = QStringLiteral("carol");
     Open(11000);
     Click(Sub->ImgBtnAdd);
     TypeName(QStringLiteral("Aaron"));
@@ -156,7 +156,7 @@ TEST_F(SubWindow, AnAddedNameTakesItsSortedPlaceIsSelectedAndGetsAnEmptyFileButI
     EXPECT_EQ(Sub->SelectedUser(), QStringLiteral("Aaron"));
     ASSERT_TRUE(QFile::exists(ScoreFile(QStringLiteral("Aaron"))));
     EXPECT_EQ(QFile(ScoreFile(QStringLiteral("Aaron"))).size(), 0);
-    EXPECT_EQ(Main->UserId, QStringLiteral("carol"));
+    EXPECT_EQ(Main->UserId(), QStringLiteral("carol"));
 }
 
 TEST_F(SubWindow, DeletingTakesTheFileAndSelectsTheNeighbour)
@@ -211,29 +211,29 @@ TEST_F(SubWindow, CancelAfterDeletingTheCurrentUserLoadsTheSelectedOne)
     options.TypeSoundNo = 2;
     options.GuideNo = 3;
     MakeUser(QStringLiteral("bob"), options);
-    Main->UserId = QStringLiteral("alice");
+    TFrmMainTestAccess::UserId(*Main) = QStringLiteral("alice");
     Open(11000);
     Click(Sub->ImgBtnDelete);
     Click(Sub->ImgBtnDeleteD);
     ASSERT_EQ(Sub->SelectedUser(), QStringLiteral("bob"));
-    EXPECT_EQ(Main->UserId, QStringLiteral("alice")) << "deleting alone does not change the user";
+    EXPECT_EQ(Main->UserId(), QStringLiteral("alice")) << "deleting alone does not change the user";
     Click(Sub->ImgBtnCancel);
     EXPECT_EQ(Sub->result(), 1);
-    EXPECT_EQ(Main->UserId, QStringLiteral("bob"));
-    EXPECT_EQ(Main->CurScreenNo, 10000);
-    EXPECT_EQ(Main->TypeSoundNo, 2);
-    EXPECT_EQ(Main->GuideNo, 3);
+    EXPECT_EQ(Main->UserId(), QStringLiteral("bob"));
+    EXPECT_EQ(Main->CurScreenNo(), 10000);
+    EXPECT_EQ(Main->Options().TypeSoundNo, 2);
+    EXPECT_EQ(Main->Options().GuideNo, 3);
 }
 
 TEST_F(SubWindow, CancelWhileTheUserIsListedChangesNothingOfTheMainWindow)
 {
     MakeUser(QStringLiteral("alice"));
     MakeUser(QStringLiteral("bob"));
-    Main->UserId = QStringLiteral("bob");
-    Click(Main->ImgBtn1);
-    ASSERT_EQ(Main->CurScreenNo, 10000);
+    TFrmMainTestAccess::UserId(*Main) = QStringLiteral("bob");
+    Click(Main->Control("ImgBtn1"));
+    ASSERT_EQ(Main->CurScreenNo(), 10000);
     Main->SetScreen(0); // the title, which choosing a user would leave
-    Main->TypeSoundNo = 1;
+    TFrmMainTestAccess::Options(*Main).TypeSoundNo = 1;
     int opened = 0;
     WhenDialogOpens([&](TFrmSub &sub) {
         ++opened;
@@ -245,9 +245,9 @@ TEST_F(SubWindow, CancelWhileTheUserIsListedChangesNothingOfTheMainWindow)
     const int result = ShowSubForm(*Main, 11000);
     EXPECT_EQ(opened, 1);
     EXPECT_EQ(result, 2);
-    EXPECT_EQ(Main->UserId, QStringLiteral("bob"));
-    EXPECT_EQ(Main->CurScreenNo, 0);
-    EXPECT_EQ(Main->TypeSoundNo, 1) << "nothing was loaded";
+    EXPECT_EQ(Main->UserId(), QStringLiteral("bob"));
+    EXPECT_EQ(Main->CurScreenNo(), 0);
+    EXPECT_EQ(Main->Options().TypeSoundNo, 1) << "nothing was loaded";
     EXPECT_EQ(Main->findChildren<TFrmSub *>().size(), 0) << "the window is released when it closes";
 }
 
@@ -257,18 +257,18 @@ TEST_F(SubWindow, TheMenuButtonSavesOpensTheListAndSelectChoosesAndLoads)
     TOptions options;
     options.MeaningNo = 2;
     MakeUser(QStringLiteral("bob"), options);
-    Main->UserId = QStringLiteral("alice");
-    Click(Main->ImgBtn1);
-    ASSERT_EQ(Main->CurScreenNo, 10000);
+    TFrmMainTestAccess::UserId(*Main) = QStringLiteral("alice");
+    Click(Main->Control("ImgBtn1"));
+    ASSERT_EQ(Main->CurScreenNo(), 10000);
     WhenDialogOpens([&](TFrmSub &sub) {
         const QListWidgetItem *bob = sub.ListBox1->findItems(QStringLiteral("bob"), Qt::MatchExactly).value(0);
         ASSERT_NE(bob, nullptr);
         QTest::mouseClick(sub.ListBox1->viewport(), Qt::LeftButton, {}, sub.ListBox1->visualItemRect(bob).center());
         QTest::mouseClick(sub.windowHandle(), Qt::LeftButton, {}, sub.ImgBtnSelect->geometry().center());
     });
-    Click(Main->bNameSelect);
-    EXPECT_EQ(Main->UserId, QStringLiteral("bob"));
-    EXPECT_EQ(Main->MeaningNo, 2);
+    Click(Main->Control("bNameSelect"));
+    EXPECT_EQ(Main->UserId(), QStringLiteral("bob"));
+    EXPECT_EQ(Main->Options().MeaningNo, 2);
     EXPECT_GT(QFile(ScoreFile(QStringLiteral("alice"))).size(), 0) << "the user's progress is saved before";
 }
 

@@ -34,11 +34,11 @@ void PrintTo(const TLoaded &loaded, std::ostream *out)
 
 TLoaded Loaded(const TFrmMain &w)
 {
-    TLoaded loaded{w.UserId,
-                   {w.TypeSoundNo, w.MissSoundNo, w.DispWordNo, w.VoiceNo, w.MeaningNo, w.GuideNo, int(w.FPattern),
+    TLoaded loaded{w.UserId(),
+                   {w.Options().TypeSoundNo, w.Options().MissSoundNo, w.Options().DispWordNo, w.Options().VoiceNo, w.Options().MeaningNo, w.Options().GuideNo, int(w.Pattern()),
                     w.ChosenWordType()},
                    {}};
-    for (const TLevelData &level : w.Data)
+    for (const TLevelData &level : w.Data())
         for (const TBandData &band : level.Item)
             loaded.Counts << band.CheckCount << band.KnownCount << band.UnknownCount;
     return loaded;
@@ -104,7 +104,7 @@ TEST(BadFiles, GarbageOrHugeLearnerFilesLoadTheDefaults)
         } else {
             EXPECT_TRUE(w.Messages.isEmpty()) << c.what << ": " << w.Messages.join(u'\n').toStdString();
         }
-        EXPECT_EQ(w.Window->CurScreenNo, 0) << c.what << ": the title screen shows";
+        EXPECT_EQ(w.Window->CurScreenNo(), 0) << c.what << ": the title screen shows";
     }
 }
 

@@ -17,11 +17,11 @@ protected:
         ASSERT_TRUE(w.Folder.isValid());
         ASSERT_TRUE(w.Create().isEmpty());
         ASSERT_TRUE(w.Window->SaveScore());
-        Progress = QStringLiteral("Score/") + w.Window->UserId + QStringLiteral(".dat");
+        Progress = QStringLiteral("Score/") + w.Window->UserId() + QStringLiteral(".dat");
         OldProgress = w.Read(Progress);
         ASSERT_TRUE(OldProgress.endsWith("[END]\r\n"));
-        w.Window->TypeSoundNo = 1;
-        w.Window->ScoreSaved = false;
+        TFrmMainTestAccess::Options(*w.Window).TypeSoundNo = 1;
+        TFrmMainTestAccess::ScoreSaved(*w.Window) = false;
     }
 
     TWindowInFolder w;
@@ -35,7 +35,7 @@ TEST_F(SaveFailure, TheWindowShowsTheErrorKeepsTheOldProgressAndStaysUnsaved)
     {
         TFileSizeLimit cut(16);
         EXPECT_FALSE(window.SaveScore());
-        EXPECT_FALSE(window.ScoreSaved);
+        EXPECT_FALSE(TFrmMainTestAccess::ScoreSaved(window));
         // Closing asks whether to end without saving; "no" keeps the window.
         w.Answer = false;
         EXPECT_FALSE(window.close());
@@ -44,9 +44,9 @@ TEST_F(SaveFailure, TheWindowShowsTheErrorKeepsTheOldProgressAndStaysUnsaved)
     for (const QString &message : w.Messages)
         EXPECT_TRUE(message.startsWith(QStringLiteral("ファイルを保存できません："))) << message.toStdString();
     EXPECT_EQ(w.Questions.size(), 1);
-    EXPECT_FALSE(window.ScoreSaved);
+    EXPECT_FALSE(TFrmMainTestAccess::ScoreSaved(window));
     EXPECT_EQ(w.Read(Progress), OldProgress);
-    EXPECT_NE(window.CurScreenNo, 99999) << "a refused close does not show the goodbye picture";
+    EXPECT_NE(window.CurScreenNo(), 99999) << "a refused close does not show the goodbye picture";
 }
 
 TEST_F(SaveFailure, AFolderWithoutWritePermissionKeepsBothOldFilesAndLetsTheLearnerLeave)
@@ -59,8 +59,8 @@ TEST_F(SaveFailure, AFolderWithoutWritePermissionKeepsBothOldFilesAndLetsTheLear
     // "Yes" ends the program without the progress; the goodbye still shows.
     w.Answer = true;
     EXPECT_TRUE(window.close());
-    EXPECT_EQ(window.CurScreenNo, 99999);
-    EXPECT_FALSE(window.ScoreSaved);
+    EXPECT_EQ(window.CurScreenNo(), 99999);
+    EXPECT_FALSE(TFrmMainTestAccess::ScoreSaved(window));
     ASSERT_EQ(w.Questions.size(), 1);
     EXPECT_EQ(w.Questions[0], QStringLiteral("進み具合を保存できませんでした。保存しないで終了しますか？"));
     // One message for the progress file, one for the last user's name.

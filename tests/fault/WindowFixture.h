@@ -1,5 +1,6 @@
 #pragma once
 
+#include "../app/FrmMainTestAccess.h"
 #include "Main.h"
 
 #include <QStringList>

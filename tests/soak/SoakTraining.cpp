@@ -35,8 +35,8 @@ long ResidentKb()
 
 QByteArray Target(const TFrmMain &w)
 {
-    const TBandDataItem &word = w.CurItem[w.CurItemIndex];
-    if (w.WordOrSentence == wsWord)
+    const TBandDataItem &word = w.RunState().CurItem[w.RunState().CurItemIndex];
+    if (w.RunState().WordOrSentence == wsWord)
         return word.Word;
     return word.Item[word.SentenceIndex].Sentence;
 }
@@ -47,18 +47,18 @@ int TypeOneRun(TFrmMain &w)
 {
     QWindow *const handle = w.windowHandle();
     QTest::keyClick(handle, Qt::Key_Return);
-    if (w.CurScreenNo != 13000)
+    if (w.CurScreenNo() != 13000)
         return -1;
     int targets = 0;
-    while (w.CurScreenNo == 13000 && targets < 200) {
+    while (w.CurScreenNo() == 13000 && targets < 200) {
         const QByteArray target = Target(w);
-        for (int guard = 0; w.InputLen < target.size() && guard < 400; ++guard)
-            QTest::keyClick(handle, target[w.InputLen]);
+        for (int guard = 0; w.RunState().InputLen < target.size() && guard < 400; ++guard)
+            QTest::keyClick(handle, target[w.RunState().InputLen]);
         QTest::keyClick(handle, Qt::Key_Return);
         QTest::keyClick(handle, Qt::Key_Return);
         ++targets;
     }
-    return w.CurScreenNo == 12000 ? targets : -1;
+    return w.CurScreenNo() == 12000 ? targets : -1;
 }
 
 } // namespace
@@ -84,9 +84,9 @@ int main(int argc, char **argv)
         return 1;
     }
     TFrmMain &w = *learner.Window;
-    QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, w.ImgBtn1->geometry().center());
-    QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, w.bLevel2->geometry().center());
-    if (w.CurScreenNo != 12000) {
+    QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, w.Control("ImgBtn1")->geometry().center());
+    QTest::mouseClick(w.windowHandle(), Qt::LeftButton, {}, w.Control("bLevel2")->geometry().center());
+    if (w.CurScreenNo() != 12000) {
         std::fprintf(stderr, "the course screen does not open\n");
         return 1;
     }
@@ -104,7 +104,7 @@ int main(int argc, char **argv)
             warmKb = ResidentKb();
     }
     const long endKb = ResidentKb();
-    const int sessions = w.Session[3];
+    const int sessions = w.RunState().Session[3];
     std::printf("runs %d, targets typed %ld, band session counter %d\n", runs, targets, sessions);
     std::printf("resident memory: start %ld kB, after %d warm-up runs %ld kB, end %ld kB, growth after warm-up %ld kB\n",
                 startKb, warmUp, warmKb, endKb, endKb - warmKb);
