@@ -1,5 +1,6 @@
 #pragma once
 
+#include "CourseChoice.h"
 #include "CourseData.h"
 #include "DataFolder.h"
 #include "DataFolderLock.h"
@@ -128,7 +129,7 @@ public:
     void SetLevelNo(int value);
     int BandNo() const { return FBandNo; }
     void SetBandNo(int value);
-    TPattern Pattern() const { return FPattern; }
+    TPattern Pattern() const { return Choice.Pattern; }
     void SetPattern(TPattern value);
     void UpdateWordTypeButtons();
 
@@ -183,6 +184,13 @@ protected:
 
 private:
     void CreateControls();
+    // Sets the frames of the level, band, pattern, source and type buttons
+    // from the choices.
+    void ShowChoices();
+    // A button that cannot be used shows greyed, neither lights up nor
+    // presses, and keeps the arrow cursor.
+    static void ShowGreyed(TEgImage *button, bool greyed);
+    void ShowTrans2Switch();
     QString LoadPictures();
     void PlaceWindow();
     void FormPaint(QPainter &canvas);
@@ -229,7 +237,9 @@ private:
     std::array<TEgImage *, 3> bBand{};
     int FBandNo = -1;
     std::array<TEgImage *, 4> bPattern{};
-    TPattern FPattern = ptWordAndSentence;
+    std::array<TEgImage *, 4> bWordType{};
+    // Pattern, word source and word type; the buttons show it.
+    TCourseChoice Choice;
     // The program's own module: where its embedded pictures and sounds live.
     void *ModuleHandle = nullptr;
     QImage NumFont, LargeFont, SmallFont, EnterMark, MissMeter, FlagImage, SVOCMark, SoundMark, CounterImage;
@@ -243,6 +253,8 @@ private:
     // A writing-guide label of the element being typed reached the right
     // edge of the sentence area at the last drawing.
     bool GuideMarkAtEdge = false;
+    // The training screen's rewind button has an earlier target to go to.
+    bool RewindAvailable = false;
 
     TFrmMainEnvironment Env;
     QHash<QString, TEgImage *> Controls;

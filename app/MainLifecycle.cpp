@@ -173,8 +173,9 @@ QString TFrmMain::FormCreate()
     bLevel = {bLevel1, bLevel2, bLevel3, bLevel4, bLevel5, bLevel6, bLevel7, bLevel8};
     FBandNo = -1;
     bBand = {bBandA, bBandB, bBandC};
-    FPattern = ptWordAndSentence;
+    Choice = {};
     bPattern = {bWordAndSentence, bWord, bSentence, bWriting};
+    bWordType = {bNewWordType1, bNewWordType2, bNewWordType3, bNewWordType4};
     FOptions = {-1, -1, -1, -1, -1, -1};
 
     if (const QString error = EnsureScoreFolder(FDataPath); !error.isEmpty())

@@ -32,27 +32,27 @@ TPanelView PanelViewOf(const TTrainingState &run, TPattern pattern, const TOptio
 
 void TFrmMain::imgWordMeaningPaint(TEgImage *Sender)
 {
-    DrawWordMeaningPanel(*Sender->Canvas(), PanelViewOf(Run, FPattern, FOptions), Env.ShowMessage);
+    DrawWordMeaningPanel(*Sender->Canvas(), PanelViewOf(Run, Choice.Pattern, FOptions), Env.ShowMessage);
 }
 
 void TFrmMain::imgSentensMeaningPaint(TEgImage *Sender)
 {
-    DrawSentensMeaningPanel(*Sender->Canvas(), PanelViewOf(Run, FPattern, FOptions));
+    DrawSentensMeaningPanel(*Sender->Canvas(), PanelViewOf(Run, Choice.Pattern, FOptions));
 }
 
 void TFrmMain::imgMessagePaint(TEgImage *Sender)
 {
-    DrawMessagePanel(*Sender->Canvas(), PanelViewOf(Run, FPattern, FOptions));
+    DrawMessagePanel(*Sender->Canvas(), PanelViewOf(Run, Choice.Pattern, FOptions));
 }
 
 void TFrmMain::imgWordPaint(TEgImage *Sender)
 {
-    DrawWordPanel(*Sender->Canvas(), PanelViewOf(Run, FPattern, FOptions));
+    DrawWordPanel(*Sender->Canvas(), PanelViewOf(Run, Choice.Pattern, FOptions));
 }
 
 void TFrmMain::imgIdNoPaint(TEgImage *Sender)
 {
-    DrawIdNoPanel(*Sender->Canvas(), PanelViewOf(Run, FPattern, FOptions));
+    DrawIdNoPanel(*Sender->Canvas(), PanelViewOf(Run, Choice.Pattern, FOptions));
 }
 
 void TFrmMain::imgSpecialTrainingPaint(TEgImage *Sender)
@@ -74,7 +74,7 @@ void TFrmMain::imgBandNamePaint(TEgImage *Sender)
 
 void TFrmMain::imgWordAndSentencePaint(TEgImage *Sender)
 {
-    DrawWordAndSentencePanel(*Sender->Canvas(), Sender->Width(), FPattern);
+    DrawWordAndSentencePanel(*Sender->Canvas(), Sender->Width(), Choice.Pattern);
 }
 
 void TFrmMain::imgCounterPaint(TEgImage *Sender)

@@ -35,20 +35,12 @@ void TFrmMain::LoadScore()
     // fills, at its first band.
     SetLevelNo(1);
     SetBandNo(0);
-    SetPattern(progress.Pattern);
-    for (TEgImage *button : bPattern) {
-        button->SetImageIndex(0);
-        button->SetMouseOverImageIndex(2);
-    }
-    bPattern[FPattern]->SetImageIndex(3);
-    bPattern[FPattern]->SetMouseOverImageIndex(3);
-
-    bNewWord->SetImageIndex(1);
-    for (TEgImage *type : {bNewWordType1, bNewWordType2, bNewWordType3, bNewWordType4})
-        type->SetImageIndex(0);
-    bOnceMore->SetImageIndex(2);
-    TEgImage *const types[] = {bNewWordType1, bNewWordType2, bNewWordType3, bNewWordType4};
-    types[progress.WordType]->SetImageIndex(2);
+    // Fresh words of the stored type; which types the band offers is known
+    // once a band is on screen.
+    Choice = {};
+    Choice.Pattern = progress.Pattern;
+    Choice.WordType = static_cast<TWordType>(progress.WordType);
+    ShowChoices();
 
     FOptions = progress.Options;
 
@@ -77,7 +69,7 @@ QByteArray TFrmMain::ProgressBytes() const
 {
     TProgress progress;
     progress.LevelNo = FLevelNo;
-    progress.Pattern = FPattern;
+    progress.Pattern = Choice.Pattern;
     progress.WordType = ChosenWordType();
     progress.Options = FOptions;
     progress.BaseIndex = Run.BaseIndex;

@@ -2,6 +2,7 @@
 
 #include "Main.h"
 
+#include "ButtonFrames.h"
 #include "EgImage.h"
 #include "GlyphText.h"
 #include "ProgressBar.h"
@@ -64,7 +65,7 @@ void TFrmMain::SetScreen(int ScreenNo)
               imgFlag, bBack2});
         ClearCurVoiceFile();
         bRewind->SetCursor(Qt::PointingHandCursor);
-        bTrans2->SetCursor(Qt::PointingHandCursor);
+        ShowTrans2Switch();
         break;
     case 20000:
     case 20001:
@@ -73,12 +74,8 @@ void TFrmMain::SetScreen(int ScreenNo)
     case 20004:
         // The first and last pages show their outward button greyed, and a
         // greyed button neither lights up nor presses.
-        for (auto [button, greyed] : {std::pair{ImgBtnPrev, ScreenNo == 20000}, std::pair{ImgBtnNext, ScreenNo == 20004}}) {
-            button->SetImageIndex(greyed ? 3 : 0);
-            button->SetMouseOverImageIndex(greyed ? 3 : 2);
-            button->SetMouseDownImageIndex(greyed ? 3 : 1);
-            button->SetCursor(greyed ? Qt::ArrowCursor : Qt::PointingHandCursor);
-        }
+        ShowGreyed(ImgBtnPrev, ScreenNo == 20000);
+        ShowGreyed(ImgBtnNext, ScreenNo == 20004);
         show({ImgBtnPrev, ImgBtnNext, bBack1});
         bBack1->SetTop(bBack2->Top());
         break;
@@ -94,6 +91,14 @@ void TFrmMain::SetScreen(int ScreenNo)
     }
     FCurScreenNo = ScreenNo;
     update();
+}
+
+void TFrmMain::ShowGreyed(TEgImage *button, bool greyed)
+{
+    button->SetImageIndex(greyed ? frGreyed : frNormal);
+    button->SetMouseOverImageIndex(greyed ? frGreyed : frHover);
+    button->SetMouseDownImageIndex(greyed ? frGreyed : frPressed);
+    button->SetCursor(greyed ? Qt::ArrowCursor : Qt::PointingHandCursor);
 }
 
 void TFrmMain::paintEvent(QPaintEvent *)

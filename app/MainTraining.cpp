@@ -25,7 +25,7 @@
 TTrainingOptions TFrmMain::TrainingOptions() const
 {
     TTrainingOptions options;
-    options.Pattern = FPattern;
+    options.Pattern = Choice.Pattern;
     options.LevelNo = FLevelNo;
     options.BandNo = FBandNo;
     options.TypeSoundNo = FOptions.TypeSoundNo;
@@ -50,24 +50,13 @@ void TFrmMain::bTrainingClick(TEgImage *)
 {
     if (WaitingOnStartScreen)
         return;
-    if (bWriting->ImageIndex() == 3)
-        SetPattern(ptWriting);
-    else if (bSentence->ImageIndex() == 3)
-        SetPattern(ptSentence);
-    else if (bWord->ImageIndex() == 3)
-        SetPattern(ptWord);
-    else
-        SetPattern(ptWordAndSentence);
-
     SetScreen(88888);
     repaint();
     SkipStartScreen = false;
     const qint64 deadline = Env.TickCount() + 3000;
 
-    const TWordSource source = bNewWord->ImageIndex() == 1 ? srcNewWords : srcOnceMore;
-    const TWordType wordType = static_cast<TWordType>(ChosenWordType());
     const TRandomBelow randomBelow = RandomBelowFrom(Random);
-    if (!StartRun(Run, FData, TrainingOptions(), source, wordType, randomBelow)) {
+    if (!StartRun(Run, FData, TrainingOptions(), Choice.Source, Choice.WordType, randomBelow)) {
         SetScreen(12000);
         return;
     }
@@ -94,7 +83,7 @@ void TFrmMain::bTrainingClick(TEgImage *)
 
 void TFrmMain::SetTrainingScreen(bool Flag)
 {
-    const TTrainingLayout layout = LayOutTrainingScreen(Run, FPattern, Flag);
+    const TTrainingLayout layout = LayOutTrainingScreen(Run, Choice.Pattern, Flag);
     TEgImage *const parts[] = {imgPart1, imgPart2, imgPart3};
     for (int i = 0; i < 3; ++i) {
         const TPartPicture &part = layout.Parts[i];
@@ -134,16 +123,9 @@ void TFrmMain::SetTrainingScreen(bool Flag)
     imgCheck->SetImageIndex(layout.CheckFrame);
     imgCheck->Invalidate();
 
-    bRewind->SetImageIndex(0);
-    bRewind->SetMouseDownImageIndex(1);
-    bRewind->SetMouseOverImageIndex(2);
-    bRewind->SetCursor(Qt::PointingHandCursor);
-    if (!layout.RewindAvailable) {
-        bRewind->SetImageIndex(3);
-        bRewind->SetMouseDownImageIndex(3);
-        bRewind->SetMouseOverImageIndex(3);
-        bRewind->SetCursor(Qt::ArrowCursor);
-    }
+    RewindAvailable = layout.RewindAvailable;
+    ShowGreyed(bRewind, !RewindAvailable);
+    ShowTrans2Switch();
     update(QRect(QPoint(10, 36), QPoint(799, 113)));
     if (layout.HideSpecialTraining)
         imgSpecialTraining->hide();
@@ -163,6 +145,7 @@ void TFrmMain::SetTrainingScreen(bool Flag)
 
 void TFrmMain::ApplyOutcome(const TTrainingOutcome &outcome)
 {
+    ShowTrans2Switch();
     if (outcome.StopVoice)
         StopVoice();
     if (outcome.SpecialTraining == TStripChange::Show)
@@ -212,7 +195,7 @@ void TFrmMain::ApplyOutcome(const TTrainingOutcome &outcome)
 
 void TFrmMain::bRewindClick(TEgImage *)
 {
-    if (bRewind->ImageIndex() == 3)
+    if (!RewindAvailable)
         return;
     ApplyOutcome(Rewind(Run, TrainingOptions()));
 }
@@ -235,7 +218,7 @@ void TFrmMain::bNaturalClick(TEgImage *)
 void TFrmMain::bTrans2Click(TEgImage *)
 {
     // The switch is greyed while a word is typed.
-    if (bTrans2->ImageIndex() == 3)
+    if (Run.WordOrSentence != wsSentence)
         return;
     ApplyOutcome(ToggleTrans2(Run));
 }
@@ -325,7 +308,7 @@ void TFrmMain::DrawTrainingTarget(QImage &background)
         DrawWord(painter, LargeFont, EnterMark, item.Word, TypingViewOf(Run), FOptions.DispWordNo);
     } else if (item.SentenceIndex >= 0 && item.SentenceIndex < item.Item.size()) {
         DrawSentence(imgSentenceText->Left(), imgSentenceText->Top(), painter, {SmallFont, SVOCMark},
-                     {item.Item[item.SentenceIndex], TypingViewOf(Run), FPattern, FOptions.GuideNo}, GuideMarkAtEdge);
+                     {item.Item[item.SentenceIndex], TypingViewOf(Run), Choice.Pattern, FOptions.GuideNo}, GuideMarkAtEdge);
     }
 }
 
@@ -339,7 +322,7 @@ void TFrmMain::PaintTrainingExtras(QPainter &canvas)
         if (item.SentenceIndex >= 0 && item.SentenceIndex < item.Item.size()) {
             bool unused = false;
             DrawSentence(0, imgSentenceText->Top(), canvas, {SmallFont, SVOCMark},
-                         {item.Item[item.SentenceIndex], TypingViewOf(Run), FPattern, FOptions.GuideNo}, unused);
+                         {item.Item[item.SentenceIndex], TypingViewOf(Run), Choice.Pattern, FOptions.GuideNo}, unused);
         }
     }
     if (Run.WordOrSentence == wsWord && Run.InputMode == 9 && Run.CurItemIndex >= 0 && Run.CurItemIndex < Run.CurItem.size()) {
@@ -347,15 +330,10 @@ void TFrmMain::PaintTrainingExtras(QPainter &canvas)
         if (word.SentenceIndex >= 0 && word.SentenceIndex < word.Item.size())
             DrawRelatedWords(canvas, word.Item[word.SentenceIndex]);
     }
-    if (Run.WordOrSentence == wsSentence) {
-        bTrans2->SetImageIndex(0);
-        bTrans2->SetMouseOverImageIndex(2);
-        bTrans2->SetMouseDownImageIndex(1);
-        bTrans2->SetCursor(Qt::PointingHandCursor);
-    } else {
-        bTrans2->SetImageIndex(3);
-        bTrans2->SetMouseOverImageIndex(3);
-        bTrans2->SetMouseDownImageIndex(3);
-        bTrans2->SetCursor(Qt::ArrowCursor);
-    }
+}
+
+void TFrmMain::ShowTrans2Switch()
+{
+    // The translation switch works on sentences only.
+    ShowGreyed(bTrans2, Run.WordOrSentence != wsSentence);
 }

@@ -3,15 +3,11 @@
 
 #include "Unit1.h"
 
+#include "ButtonFrames.h"
 #include "EgImage.h"
 #include "SubWindowHost.h"
 
 namespace {
-
-// The switch frames: resting, pressed, chosen.
-constexpr int FrameResting = 0;
-constexpr int FramePressed = 1;
-constexpr int FrameChosen = 2;
 
 // The clicks the typing-sound and miss-sound previews play, by option value;
 // 0 plays nothing.
@@ -26,14 +22,14 @@ void TFrmSub::WriteOption(std::int32_t &field, int value, std::span<TEgImage *co
         return;
     const auto inRange = [&](int v) { return v >= 0 && v < int(group.size()); };
     if (inRange(field)) {
-        group[field]->SetImageIndex(FrameResting);
-        group[field]->SetMouseDownImageIndex(FramePressed);
+        group[field]->SetImageIndex(frNormal);
+        group[field]->SetMouseDownImageIndex(frPressed);
     }
     field = value;
     if (inRange(value)) {
         // A chosen switch keeps its chosen look while it is pressed again.
-        group[value]->SetImageIndex(FrameChosen);
-        group[value]->SetMouseDownImageIndex(FrameChosen);
+        group[value]->SetImageIndex(frSwitchChosen);
+        group[value]->SetMouseDownImageIndex(frSwitchChosen);
     }
 }
 
