@@ -5,6 +5,7 @@
 #include "DataFolder.h"
 #include "DataFolderLock.h"
 #include "ProgressFile.h"
+#include "ScreenNo.h"
 #include "SubWindowHost.h"
 #include "TrainingOptions.h"
 #include "TrainingOutcome.h"
@@ -22,6 +23,12 @@
 #include <random>
 
 class QLabel;
+
+// The goodbye of a close that could not save the progress.
+inline QString UnsavedGoodbyeName()
+{
+    return ScreenPictureName(scGoodbye) + u'N';
+}
 class TEgImage;
 
 // Every control of the main window in form order; the window holds each
@@ -187,6 +194,8 @@ private:
     // Sets the frames of the level, band, pattern, source and type buttons
     // from the choices.
     void ShowChoices();
+    // What a screen shows beyond its controls' rows in the form table.
+    void ApplyScreenRules(int ScreenNo);
     // A button that cannot be used shows greyed, neither lights up nor
     // presses, and keeps the arrow cursor.
     static void ShowGreyed(TEgImage *button, bool greyed);
@@ -225,7 +234,7 @@ private:
 
     // Lasting state. The run and the item being typed are in Run.
     QString ExePath;
-    int FCurScreenNo = -1;
+    int FCurScreenNo = scNone;
     QHash<QString, QImage> ScreenImage;
     TDataList FData;
     TTrainingState Run;

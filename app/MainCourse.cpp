@@ -75,7 +75,7 @@ void TFrmMain::bLevel1Click(TEgImage *Sender)
     repaint();
     Env.Sleep(300);
     SetBandNo(FData[FLevelNo].BandNo);
-    SetScreen(12000);
+    SetScreen(scCourse);
 }
 
 void TFrmMain::bBandAClick(TEgImage *Sender)

@@ -33,10 +33,11 @@
 
 namespace {
 
-// The last is the goodbye of a close that could not save the progress.
-const char *const ScreenNames[] = {"SCR00000", "SCR10000", "SCR12000", "SCR13000", "SCR20000",
-                                   "SCR20001", "SCR20002", "SCR20003", "SCR20004", "SCR20005",
-                                   "SCR88888", "SCR99999", "SCR99999N"};
+// The screens with a picture of their own, in the order they are loaded;
+// the goodbye of a close that could not save the progress follows them.
+constexpr int PictureScreens[] = {scTitle,          scLevelMenu,      scCourse,    scTraining,    scGuideFirst,
+                                  scGuideFirst + 1, scGuideFirst + 2, scGuideLast - 1, scGuideLast, scInformation,
+                                  scStart,          scGoodbye};
 
 void DefaultMessage(const QString &text)
 {
@@ -128,11 +129,15 @@ void TFrmMain::CreateControls()
 
 QString TFrmMain::LoadPictures()
 {
-    for (const char *name : ScreenNames) {
-        const TPngResult picture = LoadPicture(QString::fromLatin1(name));
+    QStringList names;
+    for (const int screen : PictureScreens)
+        names.append(ScreenPictureName(screen));
+    names.append(UnsavedGoodbyeName());
+    for (const QString &name : std::as_const(names)) {
+        const TPngResult picture = LoadPicture(name);
         if (!picture)
             return picture.Error;
-        ScreenImage.insert(QString::fromLatin1(name), picture.Image);
+        ScreenImage.insert(name, picture.Image);
     }
     struct Shared {
         QImage *Field;
@@ -167,7 +172,7 @@ QString TFrmMain::FormCreate()
     // The first voice request always opens its file.
     ClearCurVoiceFile();
 
-    FCurScreenNo = -1;
+    FCurScreenNo = scNone;
     Run.IdNoShowFlag = false;
     FLevelNo = -1;
     bLevel = {bLevel1, bLevel2, bLevel3, bLevel4, bLevel5, bLevel6, bLevel7, bLevel8};
@@ -206,7 +211,7 @@ QString TFrmMain::FormCreate()
 
     setFixedSize(800, 600);
     PlaceWindow();
-    SetScreen(0);
+    SetScreen(scTitle);
     // Sound never stops start-up: without a device both stay silent.
     InitVoicePlayer();
     InitKeySounds();
@@ -277,7 +282,7 @@ bool TFrmMain::FormClose()
 {
     // A run on screen is part of the progress even when the file was saved
     // during it, after new options say.
-    if (FCurScreenNo == 13000)
+    if (FCurScreenNo == scTraining)
         FinishRunInMemory();
     if (ProgressUnsaved()) {
         // A progress file that cannot be written must not be lost silently:
@@ -288,7 +293,7 @@ bool TFrmMain::FormClose()
             GoodbyeUnsaved = true;
         }
     }
-    SetScreen(99999);
+    SetScreen(scGoodbye);
     repaint();
     Env.Sleep(1000);
     const QString error = Env.SaveFile(LastUserFilePath(FDataPath), WriteLastUser(FUserId));
@@ -299,9 +304,9 @@ bool TFrmMain::FormClose()
 
 void TFrmMain::QuietClose()
 {
-    if (!Closing && FCurScreenNo != -1 && !Busy) {
+    if (!Closing && FCurScreenNo != scNone && !Busy) {
         Closing = true;
-        if (FCurScreenNo == 13000)
+        if (FCurScreenNo == scTraining)
             FinishRunInMemory();
         if (ProgressUnsaved())
             WriteScore();
@@ -315,7 +320,7 @@ void TFrmMain::QuietClose()
 
 void TFrmMain::closeEvent(QCloseEvent *event)
 {
-    if (Closing || FCurScreenNo == -1) {
+    if (Closing || FCurScreenNo == scNone) {
         event->accept();
         return;
     }

@@ -4,6 +4,7 @@
 
 #include "ButtonFrames.h"
 #include "EgImage.h"
+#include "MainFormDescription.h"
 #include "GlyphText.h"
 #include "ProgressBar.h"
 #include "Unit1.h"
@@ -12,85 +13,62 @@
 #include <QLabel>
 #include <QPainter>
 
-namespace {
-
-QString ScreenName(int screenNo)
-{
-    return QStringLiteral("SCR%1").arg(screenNo, 5, 10, QLatin1Char('0'));
-}
-
-} // namespace
-
 void TFrmMain::SetScreen(int ScreenNo)
 {
     for (TEgImage *control : std::as_const(Controls))
         if (control->isVisible())
             control->hide();
     LblVersion->hide();
-
-    const auto show = [](std::initializer_list<TEgImage *> controls) {
-        for (TEgImage *control : controls)
+    // The form table lists each control's screens; the rules below adjust
+    // what depends on the course and the run.
+    for (const TControlDesc &desc : MainFormDescription().Controls) {
+        if (!desc.Screens.Contains(ScreenNo))
+            continue;
+        if (desc.Kind == TControlKind::Label)
+            LblVersion->show();
+        else if (TEgImage *control = Control(QString::fromUtf8(desc.Name)))
             control->show();
-    };
+    }
+    ApplyScreenRules(ScreenNo);
+    FCurScreenNo = ScreenNo;
+    update();
+}
+
+void TFrmMain::ApplyScreenRules(int ScreenNo)
+{
     switch (ScreenNo) {
-    case 0:
-        show({ImgBtn1, ImgBtn2, ImgBtn3});
-        LblVersion->show();
-        break;
-    case 10000:
-        show({bLevel1, bLevel2, bLevel3, bLevel4, bLevel5, bLevel6, bLevel7, bLevel8, imgUserId2, bNameSelect, bBack2,
-              imgCountHeader1});
-        break;
-    case 12000: {
-        show({imgLevelName2, bBandA});
+    case scCourse: {
+        // A row per band the level has, and the total row below the last.
         const qsizetype bands = FLevelNo >= 0 && FLevelNo < FData.size() ? FData[FLevelNo].Item.size() : 0;
-        if (bands >= 3) {
-            show({bBandB, bBandC});
-            bBandTotal->SetTop(190);
-        } else if (bands == 2) {
-            show({bBandB});
-            bBandTotal->SetTop(150);
-        } else {
-            bBandTotal->SetTop(110);
-        }
-        show({bBandTotal, imgCountHeader2, imgExPattern, bWordAndSentence, bWord, bSentence, bWriting, bTraining,
-              bNewWord, bNewWordType1, bNewWordType2, bNewWordType3, bNewWordType4, bOnceMore});
+        bBandB->setVisible(bands >= 2);
+        bBandC->setVisible(bands >= 3);
+        bBandTotal->SetTop(bands >= 3 ? 190 : bands == 2 ? 150 : 110);
         UpdateWordTypeButtons();
-        show({bBack1});
         bBack1->SetTop(bBack2->Top());
         break;
     }
-    case 13000:
-        show({imgWord, imgIdNo, imgCheck, bSetup, bRewind, bForward, bHint, bNatural, bTrans2, imgCounter, imgMissCount,
-              imgFlag, bBack2});
+    case scTraining:
+        // The layout of each target decides which of these show; the
+        // special-training strip shows only once a run earns it.
+        for (TEgImage *control :
+             {imgPart1, imgPart2, imgPart3, imgWordMeaning, imgSentensMeaning, imgMessage, imgSpecialTraining})
+            control->hide();
         ClearCurVoiceFile();
         bRewind->SetCursor(Qt::PointingHandCursor);
         ShowTrans2Switch();
         break;
-    case 20000:
-    case 20001:
-    case 20002:
-    case 20003:
-    case 20004:
-        // The first and last pages show their outward button greyed, and a
-        // greyed button neither lights up nor presses.
-        ShowGreyed(ImgBtnPrev, ScreenNo == 20000);
-        ShowGreyed(ImgBtnNext, ScreenNo == 20004);
-        show({ImgBtnPrev, ImgBtnNext, bBack1});
-        bBack1->SetTop(bBack2->Top());
-        break;
-    case 20005:
-        show({bBack1});
+    case scInformation:
         bBack1->SetTop(540);
         break;
-    case 88888:
-        show({imgLevelName, imgBandName, imgWordAndSentence});
-        break;
     default:
+        if (ScreenNo >= scGuideFirst && ScreenNo <= scGuideLast) {
+            // The first and last pages show their outward button greyed.
+            ShowGreyed(ImgBtnPrev, ScreenNo == scGuideFirst);
+            ShowGreyed(ImgBtnNext, ScreenNo == scGuideLast);
+            bBack1->SetTop(bBack2->Top());
+        }
         break;
     }
-    FCurScreenNo = ScreenNo;
-    update();
 }
 
 void TFrmMain::ShowGreyed(TEgImage *button, bool greyed)
@@ -109,21 +87,22 @@ void TFrmMain::paintEvent(QPaintEvent *)
 
 void TFrmMain::FormPaint(QPainter &canvas)
 {
-    if (FCurScreenNo != -1) {
+    if (FCurScreenNo != scNone) {
         // A close that could not save says so on its own goodbye picture.
-        const QString name = ScreenName(FCurScreenNo) + QLatin1String(FCurScreenNo == 99999 && GoodbyeUnsaved ? "N" : "");
+        const QString name =
+            FCurScreenNo == scGoodbye && GoodbyeUnsaved ? UnsavedGoodbyeName() : ScreenPictureName(FCurScreenNo);
         const auto it = ScreenImage.find(name);
         if (it != ScreenImage.end()) {
             // The word or sentence is drawn into the stored picture, which
             // is then copied to the window in one piece.
-            if (FCurScreenNo == 13000)
+            if (FCurScreenNo == scTraining)
                 DrawTrainingTarget(*it);
             canvas.drawImage(0, 0, *it);
         }
     }
-    if (FCurScreenNo == 10000)
+    if (FCurScreenNo == scLevelMenu)
         DrawLevelStatistics(canvas);
-    else if (FCurScreenNo == 13000)
+    else if (FCurScreenNo == scTraining)
         PaintTrainingExtras(canvas);
 }
 
@@ -152,42 +131,42 @@ void TFrmMain::DrawLevelStatistics(QPainter &canvas)
 
 void TFrmMain::ImgBtn1Click(TEgImage *)
 {
-    SetScreen(10000);
+    SetScreen(scLevelMenu);
 }
 
 void TFrmMain::ImgBtn2Click(TEgImage *)
 {
-    SetScreen(20000);
+    SetScreen(scGuideFirst);
 }
 
 void TFrmMain::ImgBtn3Click(TEgImage *)
 {
-    SetScreen(20005);
+    SetScreen(scInformation);
 }
 
 void TFrmMain::ImgBtnPrevClick(TEgImage *)
 {
-    if (FCurScreenNo >= 20001 && FCurScreenNo <= 20004)
+    if (FCurScreenNo > scGuideFirst && FCurScreenNo <= scGuideLast)
         SetScreen(FCurScreenNo - 1);
 }
 
 void TFrmMain::ImgBtnNextClick(TEgImage *)
 {
-    if (FCurScreenNo >= 20000 && FCurScreenNo <= 20003)
+    if (FCurScreenNo >= scGuideFirst && FCurScreenNo < scGuideLast)
         SetScreen(FCurScreenNo + 1);
 }
 
 void TFrmMain::bBackClick(TEgImage *)
 {
     StopVoice();
-    if (FCurScreenNo == 12000) {
-        SetScreen(10000);
-    } else if (FCurScreenNo == 13000) {
+    if (FCurScreenNo == scCourse) {
+        SetScreen(scLevelMenu);
+    } else if (FCurScreenNo == scTraining) {
         FinishRunInMemory();
-        SetScreen(12000);
+        SetScreen(scCourse);
         SaveAfterChange();
     } else {
-        SetScreen(0);
+        SetScreen(scTitle);
     }
 }
 
@@ -195,19 +174,19 @@ void TFrmMain::bNameSelectClick(TEgImage *)
 {
     // The progress is saved first so that the dialog's files are current.
     SaveScore();
-    ShowSubForm(*this, 11000);
+    ShowSubForm(*this, scUserList);
 }
 
 void TFrmMain::bSetupClick(TEgImage *)
 {
-    if (ShowSubForm(*this, 12100) == 1)
+    if (ShowSubForm(*this, scOptions) == 1)
         SaveAfterChange();
 }
 
 void TFrmMain::SelectUser(const QString &name)
 {
     FUserId = name;
-    SetScreen(10000);
+    SetScreen(scLevelMenu);
     LoadScore();
 }
 
@@ -216,13 +195,13 @@ void TFrmMain::ApplyOptions(const TOptions &options)
     FOptions = options;
     // The item being typed is laid out again with the new options; its
     // typing state stays as it is.
-    SetScreen(13000);
+    SetScreen(scTraining);
     SetTrainingScreen(false);
 }
 
 void TFrmMain::FormClick(TEgImage *)
 {
-    if (FCurScreenNo == 88888)
+    if (FCurScreenNo == scStart)
         SkipStartScreen = true;
 }
 

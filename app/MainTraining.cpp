@@ -50,14 +50,14 @@ void TFrmMain::bTrainingClick(TEgImage *)
 {
     if (WaitingOnStartScreen)
         return;
-    SetScreen(88888);
+    SetScreen(scStart);
     repaint();
     SkipStartScreen = false;
     const qint64 deadline = Env.TickCount() + 3000;
 
     const TRandomBelow randomBelow = RandomBelowFrom(Random);
     if (!StartRun(Run, FData, TrainingOptions(), Choice.Source, Choice.WordType, randomBelow)) {
-        SetScreen(12000);
+        SetScreen(scCourse);
         return;
     }
     Run.Trans2Flag = false;
@@ -75,7 +75,7 @@ void TFrmMain::bTrainingClick(TEgImage *)
     if (Closing)
         return;
 
-    SetScreen(13000);
+    SetScreen(scTraining);
     const TTrainingOutcome begun = BeginRun(Run, TrainingOptions());
     ApplyOutcome(begun);
     Run.MissType = false;
@@ -97,10 +97,10 @@ void TFrmMain::SetTrainingScreen(bool Flag)
     for (TEgImage *part : parts)
         part->Invalidate();
 
-    if (FCurScreenNo == 13000) {
+    if (FCurScreenNo == scTraining) {
         // The pronunciation marks are drawn into the training picture itself,
         // over a strip cleared to white for each target.
-        QImage &background = ScreenImage[QStringLiteral("SCR13000")];
+        QImage &background = ScreenImage[ScreenPictureName(scTraining)];
         QPainter painter(&background);
         painter.fillRect(QRect(QPoint(100, 122), QPoint(699, 131)), Qt::white);
         for (const TPartPicture &part : layout.Parts) {
@@ -177,7 +177,7 @@ void TFrmMain::ApplyOutcome(const TTrainingOutcome &outcome)
     if (outcome.InvalidateWindow || (outcome.InvalidateWindowIfGuideAtEdge && GuideMarkAtEdge))
         update();
     if (outcome.RunEnded) {
-        SetScreen(12000);
+        SetScreen(scCourse);
         SaveAfterChange();
         return;
     }

@@ -6,6 +6,7 @@
 #include "FormControls.h"
 #include "Fonts.h"
 #include "PngImage.h"
+#include "ScreenNo.h"
 #include "SubFormDescription.h"
 #include "SubWindowHost.h"
 #include "UserFiles.h"
@@ -20,7 +21,7 @@
 
 namespace {
 
-const char *const ScreenNames[] = {"SCR11000", "SCR11001", "SCR11002", "SCR12100"};
+constexpr int PictureScreens[] = {scUserList, scUserName, scUserDelete, scOptions};
 
 const QString EmptyNameMessage = QStringLiteral("名前を入力してください。");
 const QString DuplicateNameMessage = QStringLiteral("すでに同じ名前があります。違う名前で登録してください。");
@@ -187,9 +188,9 @@ void TFrmSub::FormCreate()
     bGuide = {bGuide1, bGuide2, bGuide3, bGuide4};
 
     // A missing background paints as nothing; the controls still show.
-    for (const char *name : ScreenNames)
-        if (const TPngResult picture = LoadPicture(QString::fromLatin1(name)))
-            ScreenImage.insert(QString::fromLatin1(name), picture.Image);
+    for (const int screen : PictureScreens)
+        if (const TPngResult picture = LoadPicture(ScreenPictureName(screen)))
+            ScreenImage.insert(ScreenPictureName(screen), picture.Image);
 
     PlaceWindow();
 }
@@ -220,9 +221,9 @@ void TFrmSub::SetSubScreen(int ScreenNo)
 
 void TFrmSub::InitSubScreen(int ScreenNo)
 {
-    if (ScreenNo == 11000) {
+    if (ScreenNo == scUserList) {
         FillUserList();
-    } else if (ScreenNo == 12100) {
+    } else if (ScreenNo == scOptions) {
         const TOptions &options = Host.Options();
         SetTypeSoundNo(options.TypeSoundNo);
         SetMissSoundNo(options.MissSoundNo);
@@ -241,10 +242,9 @@ void TFrmSub::paintEvent(QPaintEvent *)
 
 void TFrmSub::FormPaint(QPainter &canvas)
 {
-    if (CurScreenNo == -1)
+    if (CurScreenNo == scNone)
         return;
-    const QString name = QStringLiteral("SCR%1").arg(CurScreenNo, 5, 10, QLatin1Char('0'));
-    canvas.drawImage(0, 0, ScreenImage.value(name));
+    canvas.drawImage(0, 0, ScreenImage.value(ScreenPictureName(CurScreenNo)));
 }
 
 void TFrmSub::FillUserList()
@@ -283,7 +283,7 @@ void TFrmSub::InsertListItem(int row, const QString &name)
 
 void TFrmSub::ImgBtnAddClick(TEgImage *)
 {
-    SetSubScreen(11001);
+    SetSubScreen(scUserName);
     Edit1->clear();
     Edit1->setFocus();
 }
@@ -308,7 +308,7 @@ void TFrmSub::ImgBtnAddAClick(TEgImage *)
     case TNewUserCheck::Ok:
         break;
     }
-    SetSubScreen(11000);
+    SetSubScreen(scUserList);
     const qsizetype place = InsertUser(users, name);
     InsertListItem(int(place), name);
     ListBox1->setCurrentRow(int(place));
@@ -320,7 +320,7 @@ void TFrmSub::ImgBtnAddAClick(TEgImage *)
 
 void TFrmSub::ImgBtnCancelAClick(TEgImage *)
 {
-    SetSubScreen(11000);
+    SetSubScreen(scUserList);
 }
 
 void TFrmSub::ImgBtnDeleteClick(TEgImage *)
@@ -329,12 +329,12 @@ void TFrmSub::ImgBtnDeleteClick(TEgImage *)
         ShowMessage(LastUserMessage);
         return;
     }
-    SetSubScreen(11002);
+    SetSubScreen(scUserDelete);
 }
 
 void TFrmSub::ImgBtnDeleteDClick(TEgImage *)
 {
-    SetSubScreen(11000);
+    SetSubScreen(scUserList);
     const int index = ListBox1->currentRow();
     if (index < 0)
         return;
@@ -349,7 +349,7 @@ void TFrmSub::ImgBtnDeleteDClick(TEgImage *)
 
 void TFrmSub::ImgBtnCancelDClick(TEgImage *)
 {
-    SetSubScreen(11000);
+    SetSubScreen(scUserList);
 }
 
 void TFrmSub::imgUserIdPaint(TEgImage *Sender)
@@ -364,7 +364,7 @@ void TFrmSub::imgUserIdPaint(TEgImage *Sender)
 
 void TFrmSub::ImgBtnSelectClick(TEgImage *)
 {
-    if (CurScreenNo == 11000) {
+    if (CurScreenNo == scUserList) {
         Host.SelectUser(SelectedUser());
     }
     done(1);

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ProgressFile.h"
+#include "ScreenNo.h"
 
 #include <QDialog>
 #include <QHash>
@@ -59,7 +60,7 @@ public:
     int GuideNo() const { return Edited.GuideNo; }
     void SetGuideNo(int value);
 
-    int CurScreenNo = -1;
+    int CurScreenNo = scNone;
     // The four backgrounds by resource name, owned by the window.
     QHash<QString, QImage> ScreenImage;
 

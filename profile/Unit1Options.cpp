@@ -5,6 +5,7 @@
 
 #include "ButtonFrames.h"
 #include "EgImage.h"
+#include "ScreenNo.h"
 #include "SubWindowHost.h"
 
 namespace {
@@ -65,7 +66,7 @@ void TFrmSub::BtnOKClick()
 {
     // The item being typed is laid out again with the new options; its
     // typing state stays as it is.
-    if (CurScreenNo == 12100)
+    if (CurScreenNo == scOptions)
         Host.ApplyOptions(Edited);
     done(1);
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ScreenNo.h"
 #include "TrainingState.h"
 
 #include <QString>
@@ -10,9 +11,9 @@
 // command; no key-down is consumed on the training screen, so its character
 // still reaches the key judgement, which swallows Enter and Backspace.
 
-inline constexpr int CourseScreenNo = 12000;
-inline constexpr int StartScreenNo = 88888;
-inline constexpr int TrainingScreenNo = 13000;
+inline constexpr int CourseScreenNo = scCourse;
+inline constexpr int StartScreenNo = scStart;
+inline constexpr int TrainingScreenNo = scTraining;
 
 enum class TKeyCommand {
     None,
