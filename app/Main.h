@@ -210,6 +210,9 @@ private:
     // The band being chosen, or null when the level has no such band.
     TBandData *CurrentBand();
     bool FormClose();
+    // Tells each malformed annotation of the course once, as it is loaded,
+    // so that painting never opens a message.
+    void ReportMarkupProblems();
     // Acts on what a training step asks for, in its order.
     void ApplyOutcome(const TTrainingOutcome &outcome);
     void RunKeyCommand(int command);
@@ -217,8 +220,9 @@ private:
     void PaintPending();
     // The area where the word or the sentence is drawn.
     void InvalidateWordText();
-    // Draws the word or the sentence being typed into the training picture.
-    void DrawTrainingTarget(QImage &background);
+    // Draws the word or the sentence being typed onto a copy of the
+    // training picture.
+    void DrawTrainingTarget(QImage &frame);
     // The program-wide voice player.
     void PlayVoice(const QString &file);
     void StopVoice();
@@ -262,6 +266,9 @@ private:
     // A writing-guide label of the element being typed reached the right
     // edge of the sentence area at the last drawing.
     bool GuideMarkAtEdge = false;
+    // The training picture with the target's pronunciation marks, and the
+    // frame each paint composes from it.
+    QImage TrainingPicture, TrainingFrame;
     // The training screen's rewind button has an earlier target to go to.
     bool RewindAvailable = false;
 

@@ -204,6 +204,7 @@ QString TFrmMain::FormCreate()
     if (!loaded.Ok())
         return loaded.Error;
     FData = std::move(loaded.Data);
+    ReportMarkupProblems();
 
     Run.BaseIndex = QList<std::int32_t>(FData.size() * BandsPerLevel, 0);
     Run.Session = QList<std::int32_t>(FData.size() * BandsPerLevel, 0);

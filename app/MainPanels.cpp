@@ -30,9 +30,18 @@ TPanelView PanelViewOf(const TTrainingState &run, TPattern pattern, const TOptio
 
 } // namespace
 
+void TFrmMain::ReportMarkupProblems()
+{
+    for (const TLevelData &level : std::as_const(FData))
+        for (const TBandData &band : level.Item)
+            for (const TBandDataItem &word : band.Item)
+                MeaningLinePieces(word, Env.ShowMessage);
+}
+
 void TFrmMain::imgWordMeaningPaint(TEgImage *Sender)
 {
-    DrawWordMeaningPanel(*Sender->Canvas(), PanelViewOf(Run, Choice.Pattern, FOptions), Env.ShowMessage);
+    // Problems of the course's markup were told when it was loaded.
+    DrawWordMeaningPanel(*Sender->Canvas(), PanelViewOf(Run, Choice.Pattern, FOptions), [](const QString &) {});
 }
 
 void TFrmMain::imgSentensMeaningPaint(TEgImage *Sender)

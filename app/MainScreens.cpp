@@ -93,11 +93,22 @@ void TFrmMain::FormPaint(QPainter &canvas)
             FCurScreenNo == scGoodbye && GoodbyeUnsaved ? UnsavedGoodbyeName() : ScreenPictureName(FCurScreenNo);
         const auto it = ScreenImage.find(name);
         if (it != ScreenImage.end()) {
-            // The word or sentence is drawn into the stored picture, which
-            // is then copied to the window in one piece.
-            if (FCurScreenNo == scTraining)
-                DrawTrainingTarget(*it);
-            canvas.drawImage(0, 0, *it);
+            if (FCurScreenNo == scTraining) {
+                // The word or sentence is composed onto a copy of the
+                // target's background, which goes to the window in one piece.
+                const QImage &background = TrainingPicture.isNull() ? *it : TrainingPicture;
+                if (TrainingFrame.size() != background.size() || TrainingFrame.format() != background.format())
+                    TrainingFrame = QImage(background.size(), background.format());
+                {
+                    QPainter copy(&TrainingFrame);
+                    copy.setCompositionMode(QPainter::CompositionMode_Source);
+                    copy.drawImage(0, 0, background);
+                }
+                DrawTrainingTarget(TrainingFrame);
+                canvas.drawImage(0, 0, TrainingFrame);
+            } else {
+                canvas.drawImage(0, 0, *it);
+            }
         }
     }
     if (FCurScreenNo == scLevelMenu)

@@ -98,10 +98,11 @@ void TFrmMain::SetTrainingScreen(bool Flag)
         part->Invalidate();
 
     if (FCurScreenNo == scTraining) {
-        // The pronunciation marks are drawn into the training picture itself,
-        // over a strip cleared to white for each target.
-        QImage &background = ScreenImage[ScreenPictureName(scTraining)];
-        QPainter painter(&background);
+        // The target's pronunciation marks go onto a copy of the training
+        // picture, over a strip cleared to white; the stored picture stays
+        // as it was loaded.
+        TrainingPicture = ScreenImage.value(ScreenPictureName(scTraining));
+        QPainter painter(&TrainingPicture);
         painter.fillRect(QRect(QPoint(100, 122), QPoint(699, 131)), Qt::white);
         for (const TPartPicture &part : layout.Parts) {
             if (part.SoundMark == 0 || !part.Visible)
@@ -298,12 +299,12 @@ void TFrmMain::ClearCurVoiceFile()
     ::ClearCurVoiceFile();
 }
 
-void TFrmMain::DrawTrainingTarget(QImage &background)
+void TFrmMain::DrawTrainingTarget(QImage &frame)
 {
     if (Run.CurItemIndex < 0 || Run.CurItemIndex >= Run.CurItem.size())
         return;
     const TBandDataItem &item = Run.CurItem[Run.CurItemIndex];
-    QPainter painter(&background);
+    QPainter painter(&frame);
     if (Run.WordOrSentence == wsWord) {
         DrawWord(painter, LargeFont, EnterMark, item.Word, TypingViewOf(Run), FOptions.DispWordNo);
     } else if (item.SentenceIndex >= 0 && item.SentenceIndex < item.Item.size()) {
