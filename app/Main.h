@@ -60,8 +60,11 @@ struct TFrmMainEnvironment {
     // Folder of the program, ending in "/"; empty: the executable's folder.
     QString ExePath;
     TDataFolderEnvironment DataFolder = SystemDataFolderEnvironment();
-    // Blocking pause of the closing picture and of a level choice.
-    std::function<void(int ms)> Sleep;
+    // Runs `then` once `ms` have passed, while the window goes on handling
+    // events and painting; by default a single-shot timer. Tests run `then`
+    // at once. The goodbye, a level choice, the sentence flash and the start
+    // screen's wait are made of such pauses.
+    std::function<void(int ms, std::function<void()> then)> Pause;
     // A message the learner must read; returns when it has been closed.
     std::function<void(const QString &text)> ShowMessage;
     // A yes/no question; true for yes.
@@ -297,6 +300,13 @@ private:
     void KeepUnusableProgress(const QString &path, const QString &why);
     // The start screen's wait is running.
     bool WaitingOnStartScreen = false;
+    // Checks the start screen's wait until its end, then begins the run.
+    void WaitOnStartScreen(qint64 deadline);
+    // Runs `then` after a pause during which clicks and keys are ignored.
+    void PauseThen(int ms, std::function<void()> then);
+    bool InputPaused = false;
+    // The goodbye is on screen; the window closes when it is over.
+    bool GoodbyeShowing = false;
     // A new sentence shows left-aligned for a moment before it settles.
     bool FlashingSentence = false;
     bool PressedOnWindow = false;

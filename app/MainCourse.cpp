@@ -73,9 +73,11 @@ void TFrmMain::bLevel1Click(TEgImage *Sender)
     if (Loading)
         return;
     repaint();
-    Env.Sleep(300);
-    SetBandNo(FData[FLevelNo].BandNo);
-    SetScreen(scCourse);
+    // The chosen level shows for a moment before the course screen.
+    PauseThen(300, [this] {
+        SetBandNo(FData[FLevelNo].BandNo);
+        SetScreen(scCourse);
+    });
 }
 
 void TFrmMain::bBandAClick(TEgImage *Sender)

@@ -25,7 +25,7 @@
 #include <QMessageBox>
 #include <QScreen>
 #include <QStyle>
-#include <QThread>
+#include <QTimer>
 
 #include <chrono>
 #include <cstdlib>
@@ -58,8 +58,8 @@ bool DefaultAsk(const QString &text)
 
 TFrmMain::TFrmMain(TFrmMainEnvironment env, QWidget *parent) : QWidget(parent), Env(std::move(env))
 {
-    if (!Env.Sleep)
-        Env.Sleep = [](int ms) { QThread::msleep(static_cast<unsigned long>(ms)); };
+    if (!Env.Pause)
+        Env.Pause = [this](int ms, std::function<void()> then) { QTimer::singleShot(ms, this, std::move(then)); };
     if (!Env.ShowMessage)
         Env.ShowMessage = DefaultMessage;
     if (!Env.Ask)
@@ -100,7 +100,12 @@ TFrmMain::~TFrmMain()
 void TFrmMain::CreateControls()
 {
     QHash<QString, TEgImage::TNotifyEvent> handlers;
-#define TYPEKO_BIND_HANDLER(name) handlers.insert(QStringLiteral(#name), [this](TEgImage *s) { name(s); });
+    // Clicks that arrive during a pause are ignored; paints never are.
+#define TYPEKO_BIND_HANDLER(name)                                                                                      \
+    handlers.insert(QStringLiteral(#name), [this](TEgImage *s) {                                                      \
+        if (!InputPaused || !QStringLiteral(#name).endsWith(u"Click"))                                                 \
+            name(s);                                                                                                   \
+    });
     TYPEKO_MAIN_HANDLERS(TYPEKO_BIND_HANDLER)
 #undef TYPEKO_BIND_HANDLER
     HandlerNames = handlers.keys();
@@ -296,11 +301,24 @@ bool TFrmMain::FormClose()
     }
     SetScreen(scGoodbye);
     repaint();
-    Env.Sleep(1000);
-    const QString error = Env.SaveFile(LastUserFilePath(FDataPath), WriteLastUser(FUserId));
-    if (!error.isEmpty())
-        Env.ShowMessage(error);
+    GoodbyeShowing = true;
+    PauseThen(1000, [this] {
+        const QString error = Env.SaveFile(LastUserFilePath(FDataPath), WriteLastUser(FUserId));
+        if (!error.isEmpty())
+            Env.ShowMessage(error);
+        Closing = true;
+        close();
+    });
     return true;
+}
+
+void TFrmMain::PauseThen(int ms, std::function<void()> then)
+{
+    InputPaused = true;
+    Env.Pause(ms, [this, then = std::move(then)] {
+        InputPaused = false;
+        then();
+    });
 }
 
 void TFrmMain::QuietClose()
@@ -325,10 +343,14 @@ void TFrmMain::closeEvent(QCloseEvent *event)
         event->accept();
         return;
     }
-    if (!FormClose()) {
+    // A second close while the goodbye shows does nothing; the goodbye
+    // closes the window when its second is over.
+    if (GoodbyeShowing || !FormClose()) {
         event->ignore();
         return;
     }
-    Closing = true;
-    event->accept();
+    if (Closing)
+        event->accept();
+    else
+        event->ignore();
 }

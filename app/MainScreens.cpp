@@ -224,7 +224,7 @@ void TFrmMain::mousePressEvent(QMouseEvent *event)
 void TFrmMain::mouseReleaseEvent(QMouseEvent *event)
 {
     // A click on the window itself: pressed and released on it.
-    if (PressedOnWindow && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
+    if (!InputPaused && PressedOnWindow && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         FormClick(nullptr);
     PressedOnWindow = false;
 }

@@ -62,19 +62,24 @@ void TFrmMain::bTrainingClick(TEgImage *)
     }
     Run.Trans2Flag = false;
 
-    // The start screen shows until Enter or a click, or three seconds. A
-    // ticking timer wakes the loop, so it sleeps between events instead of
-    // spinning.
+    // The start screen shows until Enter or a click, or three seconds; the
+    // window keeps handling events meanwhile, which is how the skip arrives.
     WaitingOnStartScreen = true;
-    QTimer tick;
-    tick.start(10);
-    while (Env.TickCount() < deadline && !SkipStartScreen && !Closing)
-        QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-    tick.stop();
-    WaitingOnStartScreen = false;
-    if (Closing)
-        return;
+    WaitOnStartScreen(deadline);
+}
 
+void TFrmMain::WaitOnStartScreen(qint64 deadline)
+{
+    // A close, or anything else that left the start screen, ends the wait.
+    if (Closing || GoodbyeShowing || FCurScreenNo != scStart) {
+        WaitingOnStartScreen = false;
+        return;
+    }
+    if (Env.TickCount() < deadline && !SkipStartScreen) {
+        Env.Pause(10, [this, deadline] { WaitOnStartScreen(deadline); });
+        return;
+    }
+    WaitingOnStartScreen = false;
     SetScreen(scTraining);
     const TTrainingOutcome begun = BeginRun(Run, TrainingOptions());
     ApplyOutcome(begun);
@@ -137,10 +142,11 @@ void TFrmMain::SetTrainingScreen(bool Flag)
         // moment, then settles in its place.
         FlashingSentence = true;
         repaint();
-        Env.Sleep(50);
-        FlashingSentence = false;
-        update(QRect(0, imgSentenceText->Top(), 800, imgSentenceText->Height()));
-        update(QRect(0, 0, 6, 6));
+        PauseThen(50, [this] {
+            FlashingSentence = false;
+            update(QRect(0, imgSentenceText->Top(), 800, imgSentenceText->Height()));
+            update(QRect(0, 0, 6, 6));
+        });
     }
 }
 
@@ -252,6 +258,8 @@ void TFrmMain::RunKeyCommand(int command)
 void TFrmMain::keyPressEvent(QKeyEvent *event)
 {
     event->accept();
+    if (InputPaused)
+        return;
     if (FormKeyDown(event))
         return;
     if (!FormKeyPress(event))

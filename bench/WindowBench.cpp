@@ -20,7 +20,7 @@ TFrmMainEnvironment BenchEnvironment(const QTemporaryDir &folder)
     TFrmMainEnvironment env;
     env.ExePath = folder.path() + u'/';
     env.DataFolder.ProgramFiles = QStringLiteral("/nonexistent-programs");
-    env.Sleep = [](int) {};
+    env.Pause = [](int, const std::function<void()> &then) { then(); };
     env.ShowMessage = [](const QString &) {};
     return env;
 }

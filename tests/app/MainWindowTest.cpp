@@ -22,6 +22,8 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <utility>
+#include <vector>
 
 namespace {
 
@@ -37,7 +39,13 @@ protected:
     void Start()
     {
         TFrmMainEnvironment env = TestEnvironment(Folder.path());
-        env.Sleep = [this](int ms) { Sleeps.append(ms); };
+        env.Pause = [this](int ms, const std::function<void()> &then) {
+            Pauses.append(ms);
+            if (HoldPauses)
+                Held.push_back(then);
+            else
+                then();
+        };
         env.ShowMessage = [this](const QString &text) { Messages.append(text); };
         env.Ask = [this](const QString &text) {
             Questions.append(text);
@@ -80,7 +88,16 @@ protected:
     QTemporaryDir Folder;
     QString ExePath;
     std::unique_ptr<TFrmMain> Window;
-    QList<int> Sleeps;
+    QList<int> Pauses;
+    // A held pause ends only when the test runs what follows it.
+    bool HoldPauses = false;
+    std::vector<std::function<void()>> Held;
+    void EndHeldPauses()
+    {
+        const std::vector<std::function<void()>> held = std::exchange(Held, {});
+        for (const std::function<void()> &then : held)
+            then();
+    }
     QStringList Messages;
     QStringList Questions;
     bool AnswerYes = true;
@@ -137,7 +154,7 @@ TEST_F(MainWindow, NavigatesThroughEveryScreenAndBack)
                                               "imgUserId2"}));
     Click(Window->Control("bLevel2"));
     EXPECT_EQ(Window->CurScreenNo(), 12000);
-    EXPECT_EQ(Sleeps, QList<int>{300}) << "the chosen level shows for a moment first";
+    EXPECT_EQ(Pauses, QList<int>{300}) << "the chosen level shows for a moment first";
     Click(Window->Control("bBack1"));
     EXPECT_EQ(Window->CurScreenNo(), 10000);
     Click(Window->Control("bBack2"));
@@ -334,13 +351,38 @@ TEST_F(MainWindow, LevelMenuDrawsTheCountsAndBarsOfTheFilledLevelTwice)
     }
 }
 
+TEST_F(MainWindow, InputDuringAPauseIsIgnoredAndASecondCloseDuringTheGoodbyeDoesNothing)
+{
+    Start();
+    HoldPauses = true;
+    Click(Window->Control("ImgBtn1"));
+    Click(Window->Control("bLevel2"));
+    ASSERT_EQ(Held.size(), 1u);
+    EXPECT_EQ(Window->CurScreenNo(), 10000) << "the chosen level shows for a moment first";
+    Click(Window->Control("bBack2"));
+    QTest::keyClick(Window->windowHandle(), Qt::Key_Return);
+    EXPECT_EQ(Window->CurScreenNo(), 10000) << "a click or a key during the pause is ignored";
+    EndHeldPauses();
+    EXPECT_EQ(Window->CurScreenNo(), 12000);
+
+    Window->close();
+    EXPECT_EQ(Window->CurScreenNo(), 99999);
+    EXPECT_TRUE(Window->isVisible()) << "the goodbye shows for its second";
+    Window->close();
+    EXPECT_EQ(Held.size(), 1u) << "a second close starts no second goodbye";
+    EXPECT_TRUE(Window->isVisible());
+    EndHeldPauses();
+    EXPECT_FALSE(Window->isVisible());
+    EXPECT_EQ(ReadFile(QStringLiteral("Score.ini")), QByteArray("-----.dat\r\n")) << "the user is remembered as the goodbye ends";
+}
+
 TEST_F(MainWindow, ClosingSavesShowsTheGoodbyeAndRemembersTheUser)
 {
     Start();
     TFrmMainTestAccess::Data(*Window)[1].Item[0].Item[0].Judge = 4;
     Window->close();
     EXPECT_EQ(Window->CurScreenNo(), 99999);
-    EXPECT_EQ(Sleeps, QList<int>{1000});
+    EXPECT_EQ(Pauses, QList<int>{1000});
     EXPECT_TRUE(TFrmMainTestAccess::ScoreSaved(*Window));
     const QByteArray progress = ReadFile(QStringLiteral("Score/-----.dat"));
     EXPECT_TRUE(progress.startsWith("Way=0,Word=0,New=1,Once=0,Level=2,Pattern=1,WordType=1,"));

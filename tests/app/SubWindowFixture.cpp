@@ -18,7 +18,7 @@ void SubWindow::SetUp()
     TFrmMainEnvironment env;
     env.ExePath = Folder.path() + u'/';
     env.DataFolder.ProgramFiles = QStringLiteral("/nonexistent-programs");
-    env.Sleep = [](int) {};
+    env.Pause = [](int, const std::function<void()> &then) { then(); };
     env.ShowMessage = [this](const QString &text) { Messages.append(text); };
     qint64 clock = 0;
     env.TickCount = [clock]() mutable { return clock += 500; };

@@ -18,7 +18,7 @@ inline TFrmMainEnvironment TestEnvironment(const QString &folder)
     env.DataFolder.ProgramFiles = QStringLiteral("/nonexistent-programs");
     env.DataFolder.LocalAppData = folder + QStringLiteral("/store");
     env.DataFolder.CanWrite = [](const QString &) { return true; };
-    env.Sleep = [](int) {};
+    env.Pause = [](int, const std::function<void()> &then) { then(); };
     return env;
 }
 

@@ -25,7 +25,7 @@ QString TWindowInFolder::Create()
     TFrmMainEnvironment env;
     env.ExePath = Folder.path() + u'/';
     env.DataFolder.ProgramFiles = QStringLiteral("/nonexistent-programs");
-    env.Sleep = [](int) {};
+    env.Pause = [](int, const std::function<void()> &then) { then(); };
     env.ShowMessage = [this](const QString &text) { Messages.append(text); };
     env.Ask = [this](const QString &text) {
         Questions.append(text);
