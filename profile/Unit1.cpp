@@ -90,23 +90,10 @@ TFrmSub::~TFrmSub()
 
 void TFrmSub::CreateControls()
 {
-    const QHash<QString, TEgImage::TNotifyEvent> handlers = {
-        {QStringLiteral("ImgBtnAddClick"), [this](TEgImage *s) { ImgBtnAddClick(s); }},
-        {QStringLiteral("ImgBtnAddAClick"), [this](TEgImage *s) { ImgBtnAddAClick(s); }},
-        {QStringLiteral("ImgBtnCancelAClick"), [this](TEgImage *s) { ImgBtnCancelAClick(s); }},
-        {QStringLiteral("ImgBtnDeleteClick"), [this](TEgImage *s) { ImgBtnDeleteClick(s); }},
-        {QStringLiteral("ImgBtnDeleteDClick"), [this](TEgImage *s) { ImgBtnDeleteDClick(s); }},
-        {QStringLiteral("ImgBtnCancelDClick"), [this](TEgImage *s) { ImgBtnCancelDClick(s); }},
-        {QStringLiteral("ImgBtnSelectClick"), [this](TEgImage *s) { ImgBtnSelectClick(s); }},
-        {QStringLiteral("ImgBtnCancelClick"), [this](TEgImage *s) { ImgBtnCancelClick(s); }},
-        {QStringLiteral("imgUserIdPaint"), [this](TEgImage *s) { imgUserIdPaint(s); }},
-        {QStringLiteral("bTypeSound1Click"), [this](TEgImage *s) { bTypeSound1Click(s); }},
-        {QStringLiteral("bMissSound1Click"), [this](TEgImage *s) { bMissSound1Click(s); }},
-        {QStringLiteral("bDispWord1Click"), [this](TEgImage *s) { bDispWord1Click(s); }},
-        {QStringLiteral("bVoice1Click"), [this](TEgImage *s) { bVoice1Click(s); }},
-        {QStringLiteral("bMeaning1Click"), [this](TEgImage *s) { bMeaning1Click(s); }},
-        {QStringLiteral("bGuide1Click"), [this](TEgImage *s) { bGuide1Click(s); }},
-    };
+    QHash<QString, TEgImage::TNotifyEvent> handlers;
+#define TYPEKO_BIND_SUB_HANDLER(name) handlers.insert(QStringLiteral(#name), [this](TEgImage *s) { name(s); });
+    TYPEKO_SUB_HANDLERS(TYPEKO_BIND_SUB_HANDLER)
+#undef TYPEKO_BIND_SUB_HANDLER
 
     QHash<QString, TEgImage *> images;
     for (const TControlDesc &desc : SubFormDescription().Controls) {

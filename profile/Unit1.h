@@ -28,6 +28,13 @@ class TSubWindowHost;
     X(bDispWord1) X(bDispWord2) X(bVoice1) X(bVoice2) X(bMeaning1) X(bMeaning2) X(bMeaning3) X(bGuide1) X(bGuide2)     \
     X(bGuide3) X(bGuide4)
 
+// Every handler the sub-window's form description names, each a member of
+// the window under the same name.
+#define TYPEKO_SUB_HANDLERS(X)                                                                                         \
+    X(ImgBtnAddClick) X(ImgBtnAddAClick) X(ImgBtnCancelAClick) X(ImgBtnDeleteClick) X(ImgBtnDeleteDClick)              \
+    X(ImgBtnCancelDClick) X(ImgBtnSelectClick) X(ImgBtnCancelClick) X(imgUserIdPaint) X(bTypeSound1Click)              \
+    X(bMissSound1Click) X(bDispWord1Click) X(bVoice1Click) X(bMeaning1Click) X(bGuide1Click)
+
 // The modal sub-window over the middle of the main window. Opened on 11000
 // it is the user dialog (the list 11000, name entry 11001, delete
 // confirmation 11002); opened on 12100 it is the options dialog. A new one
