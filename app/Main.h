@@ -205,7 +205,7 @@ private:
     void ShowTrans2Switch();
     QString LoadPictures();
     void PlaceWindow();
-    void FormPaint(QPainter &canvas);
+    void FormPaint(QPainter &canvas, const QRect &area);
     void DrawLevelStatistics(QPainter &canvas);
     // Judges the word on screen the way leaving the training does, then
     // records the run.

@@ -79,13 +79,13 @@ void TFrmMain::ShowGreyed(TEgImage *button, bool greyed)
     button->SetCursor(greyed ? Qt::ArrowCursor : Qt::PointingHandCursor);
 }
 
-void TFrmMain::paintEvent(QPaintEvent *)
+void TFrmMain::paintEvent(QPaintEvent *event)
 {
     QPainter canvas(this);
-    FormPaint(canvas);
+    FormPaint(canvas, event->rect());
 }
 
-void TFrmMain::FormPaint(QPainter &canvas)
+void TFrmMain::FormPaint(QPainter &canvas, const QRect &area)
 {
     if (FCurScreenNo != scNone) {
         // A close that could not save says so on its own goodbye picture.
@@ -95,17 +95,19 @@ void TFrmMain::FormPaint(QPainter &canvas)
         if (it != ScreenImage.end()) {
             if (FCurScreenNo == scTraining) {
                 // The word or sentence is composed onto a copy of the
-                // target's background, which goes to the window in one piece.
+                // target's background, which goes to the window in one
+                // piece. Only the area being painted is copied: the target
+                // clears its own band before it draws.
                 const QImage &background = TrainingPicture.isNull() ? *it : TrainingPicture;
                 if (TrainingFrame.size() != background.size() || TrainingFrame.format() != background.format())
                     TrainingFrame = QImage(background.size(), background.format());
                 {
                     QPainter copy(&TrainingFrame);
                     copy.setCompositionMode(QPainter::CompositionMode_Source);
-                    copy.drawImage(0, 0, background);
+                    copy.drawImage(area.topLeft(), background, area);
                 }
                 DrawTrainingTarget(TrainingFrame);
-                canvas.drawImage(0, 0, TrainingFrame);
+                canvas.drawImage(area.topLeft(), TrainingFrame, area);
             } else {
                 canvas.drawImage(0, 0, *it);
             }
