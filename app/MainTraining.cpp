@@ -110,9 +110,9 @@ void TFrmMain::SetTrainingScreen(bool Flag)
         QPainter painter(&TrainingPicture);
         painter.fillRect(QRect(QPoint(100, 122), QPoint(699, 131)), Qt::white);
         for (const TPartPicture &part : layout.Parts) {
-            if (part.SoundMark == 0 || !part.Visible)
+            if (part.SoundMarkCell < 0 || !part.Visible)
                 continue;
-            const QRect source((part.SoundMark - 1) * 50, 0, 50, 10);
+            const QRect source(part.SoundMarkCell * 50, 0, 50, 10);
             CopyRect(painter, QRect(part.SoundMarkCenterX - 25, 122, 50, 10), SoundMark, source, TRasterOp::SrcCopy);
         }
     }

@@ -62,6 +62,11 @@ QList<TChunk> ParseChunks(const QString &example)
     return chunks;
 }
 
+QChar ElementLetter(const TChunk &chunk)
+{
+    return chunk.OutsideCount == 1 ? chunk.Tag : QChar();
+}
+
 QList<TMeaningPiece> SplitMeaning(const QString &meaning, const TMessageReporter &report)
 {
     static const QString open = QStringLiteral("[s]");

@@ -40,6 +40,11 @@ struct TChunk {
 // text never holds a bracket; text before the first "[" belongs to no chunk.
 QList<TChunk> ParseChunks(const QString &example);
 
+// The letter that names a chunk's element, which decides its colour and
+// label: its tag when that is the only character between the chunk and the
+// next one; null for a chunk without a tag or with a stray character after it.
+QChar ElementLetter(const TChunk &chunk);
+
 // One piece of a meaning line: plain text at the normal size, or an
 // annotation at the small size whose text already ends with its blank.
 struct TMeaningPiece {

@@ -1,14 +1,13 @@
 #include "ChunkBands.h"
 
-#include "ChunkScan.h"
 #include "GlyphCells.h"
 #include "Markup.h"
+#include "RasterOps.h"
 
 namespace {
 
 constexpr int BandHeight = 32;
 constexpr int BandGap = 6;
-constexpr int LineHeight = 60;
 
 } // namespace
 
@@ -22,65 +21,20 @@ TColor BandColor(QChar letter, int chunkFirst, const TSentenceScene &scene, cons
     return TagColor(letter);
 }
 
-void DrawChunkBands(QPainter &canvas, const TSentenceScene &scene, const TSentenceLayout &layout)
+void DrawChunkBands(QPainter &canvas, const TChunkLayout &chunks, const TSentenceScene &scene,
+                    const TSentenceLayout &layout)
 {
-    const QString &example = scene.Sense.Example;
-    const int x0 = layout.X0;
-    const int l1 = layout.Split.L1;
-    int y = layout.Top;
-    bool inside = false;
-    bool collected = false;
-    int count = 0;
-    int chunkStart = 0;
-    int lineOffset = 0;
-    TColor colour = clWhite;
-    bool takeColour = true;
-
     canvas.save();
     canvas.setCompositionMode(QPainter::CompositionMode_Source);
-    auto drawBand = [&] {
-        if (colour != clWhite)
-            FillSpan(canvas, x0 + SmallPitch * chunkStart, y, x0 + SmallPitch * count - BandGap, y + BandHeight, colour);
-    };
-
-    for (qsizetype i = 0; i < example.size(); ++i) {
-        const QChar c = example[i];
-        if (c == u'[') {
-            if (collected)
-                drawBand();
-            chunkStart = count;
-            collected = false;
-            inside = true;
-        } else if (c == u']') {
-            inside = false;
-            colour = clWhite;
-        } else if (inside) {
-            ++count;
-            collected = true;
-            if (count != l1)
-                continue;
-            if (const auto closing = NextChunkClosing(example, i)) {
-                colour = BandColor(closing->Tag, lineOffset + chunkStart, scene, layout);
-                drawBand();
-                if (lineOffset + chunkStart <= scene.Typing.InputLen && closing->Distance > 1) {
-                    if (colour != clWhite)
-                        FillSpan(canvas, x0, y + LineHeight, x0 + SmallPitch * (closing->Distance - 1) - BandGap,
-                                 y + LineHeight + BandHeight, colour);
-                    takeColour = false;
-                }
-            }
-            y += LineHeight;
-            collected = false;
-            lineOffset += l1;
-            count = 0;
-            chunkStart = 0;
-        } else {
-            if (takeColour)
-                colour = BandColor(c, lineOffset + chunkStart, scene, layout);
-            takeColour = true;
+    for (const TChunkPlace &chunk : chunks.Chunks) {
+        const TColor colour = BandColor(chunk.Letter, chunk.First, scene, layout);
+        if (colour == clWhite)
+            continue;
+        for (const TCellSpan &span : chunks.SpansOf(chunk.First, chunk.End)) {
+            const int y = layout.Top + SentenceLinePitch * span.Line;
+            FillSpan(canvas, layout.X0 + SmallPitch * span.First, y, layout.X0 + SmallPitch * span.End - BandGap,
+                     y + BandHeight, colour);
         }
     }
-    if (collected)
-        drawBand();
     canvas.restore();
 }

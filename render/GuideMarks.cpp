@@ -1,9 +1,10 @@
 #include "GuideMarks.h"
 
-#include "ChunkScan.h"
 #include "GlyphCells.h"
 #include "Markup.h"
 #include "RasterOps.h"
+
+#include <algorithm>
 
 namespace {
 
@@ -11,7 +12,6 @@ constexpr int LabelHeight = 15;
 constexpr int LabelDrop = 12;
 constexpr int GuideIndent = 4;
 constexpr int GuideBelowTop = 31;
-constexpr int LineHeight = 60;
 // The right edge of the sentence area that a lit start label may reach.
 constexpr int RightEdge = 780;
 
@@ -36,6 +36,71 @@ bool HasStartLabel(QChar letter)
     return letter == u'C' || letter == u'M' || letter == u'O' || letter == u'Z';
 }
 
+bool HasEndLabel(QChar letter)
+{
+    return letter == u'S' || letter == u'V';
+}
+
+// Where the guide of a sentence is drawn: the left edge of its cells and
+// the top of line 1's underline.
+struct TGuideOrigin {
+    int X = 0;
+    int Y = 0;
+    QPoint Cell(const TCellSpan &cell) const
+    {
+        return QPoint(X + SmallPitch * cell.First, Y + SentenceLinePitch * cell.Line);
+    }
+};
+
+// Underlines a chunk on every line it covers, 1 pixel high, ending one cell
+// short of the next chunk.
+void DrawUnderline(QPainter &canvas, const TChunkLayout &chunks, const TChunkPlace &chunk, bool lastChunk,
+                   const TSentenceScene &scene, const TGuideOrigin &origin)
+{
+    const TColor colour = TagColor(chunk.Letter);
+    const bool underlined = scene.GuideNo == 1 || scene.GuideNo == 2 || chunk.First <= scene.Typing.InputLen;
+    if (colour == clWhite || !underlined)
+        return;
+    const QList<TCellSpan> spans = chunks.SpansOf(chunk.First, chunk.End);
+    // Once the item is typed to its end the last chunk loses its underline,
+    // except when it fills its line or runs over the break: those are drawn
+    // as soon as the line is full.
+    if (lastChunk && scene.Typing.InputMode == 9 && spans.size() == 1 && !chunks.EndsLine(chunk.End))
+        return;
+    for (const TCellSpan &span : spans) {
+        const QPoint left = origin.Cell(span);
+        FillSpan(canvas, left.x(), left.y(), origin.X + SmallPitch * (span.End - 1), left.y() + 1, colour);
+    }
+}
+
+// A start label is lit while the cursor is inside its chunk and quiet ahead
+// of it until the item is typed to its end.
+std::optional<TGuideLabelRow> StartLabelRow(const TChunkPlace &chunk, const TTypingView &typing)
+{
+    if (chunk.First <= typing.InputLen && typing.InputLen < chunk.End)
+        return glLit;
+    if (chunk.First > typing.InputLen && typing.InputMode != 9)
+        return glQuiet;
+    return std::nullopt;
+}
+
+// An end label is lit from the moment the cursor reaches the line part that
+// holds the chunk's last character until it passes that character; before,
+// it is quiet until the item is typed to its end.
+std::optional<TGuideLabelRow> EndLabelRow(const TChunkLayout &chunks, const TChunkPlace &chunk,
+                                          const TTypingView &typing)
+{
+    const int last = chunk.End - 1;
+    if (last < typing.InputLen)
+        return std::nullopt;
+    const int partFirst = std::max(chunk.First, chunks.CellOf(last).Line * chunks.L1);
+    if (partFirst <= typing.InputLen)
+        return glLit;
+    if (typing.InputMode != 9)
+        return glQuiet;
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<bool> DrawGuideLabel(QPainter &canvas, const QImage &svocMark, QChar letter, QPoint anchor,
@@ -54,102 +119,33 @@ std::optional<bool> DrawGuideLabel(QPainter &canvas, const QImage &svocMark, QCh
     return std::nullopt;
 }
 
-bool DrawGuideMarks(QPainter &canvas, const QImage &svocMark, const TSentenceScene &scene, const TSentenceLayout &layout)
+bool DrawGuideMarks(QPainter &canvas, const QImage &svocMark, const TChunkLayout &chunks, const TSentenceScene &scene,
+                    const TSentenceLayout &layout)
 {
     if (scene.GuideNo == 3)
         return false;
-    const QString &example = scene.Sense.Example;
     const TTypingView &typing = scene.Typing;
-    const bool labels = scene.GuideNo == 2;
-    const int x = layout.X0 + GuideIndent;
-    const int l1 = layout.Split.L1;
-    int y = layout.Top + GuideBelowTop;
-    bool inside = false;
-    bool collected = false;
-    int count = 0;
-    int chunkStart = 0;
-    int lineOffset = 0;
-    TColor colour = clWhite;
-    bool takeColour = true;
+    const TGuideOrigin origin{layout.X0 + GuideIndent, layout.Top + GuideBelowTop};
+    const QPoint labelDrop(0, LabelDrop);
     bool atEdge = false;
 
     canvas.save();
     canvas.setCompositionMode(QPainter::CompositionMode_Source);
-    auto underlined = [&] { return scene.GuideNo == 1 || scene.GuideNo == 2 || lineOffset + chunkStart <= typing.InputLen; };
-    auto underline = [&] {
-        if (colour != clWhite)
-            FillSpan(canvas, x + SmallPitch * chunkStart, y, x + SmallPitch * count - SmallPitch, y + 1, colour);
-    };
-    auto label = [&](QChar letter, QPoint anchor, std::optional<TGuideLabelRow> row) {
-        if (!row)
-            return;
-        if (const std::optional<bool> edge = DrawGuideLabel(canvas, svocMark, letter, anchor, *row))
-            atEdge = *edge;
-    };
-
-    for (qsizetype i = 0; i < example.size(); ++i) {
-        const QChar c = example[i];
-        if (c == u'[') {
-            if (collected && underlined())
-                underline();
-            chunkStart = count;
-            collected = false;
-            inside = true;
-            const auto closing = NextChunkClosing(example, i);
-            if (labels && closing && HasStartLabel(closing->Tag)) {
-                const int s = lineOffset + chunkStart;
-                const int e = s + closing->Distance - 1;
-                std::optional<TGuideLabelRow> row;
-                if (s <= typing.InputLen && typing.InputLen < e)
-                    row = glLit;
-                else if (s > typing.InputLen && typing.InputMode != 9)
-                    row = glQuiet;
-                label(closing->Tag, QPoint(x + SmallPitch * chunkStart, y + LabelDrop), row);
+    for (qsizetype k = 0; k < chunks.Chunks.size(); ++k) {
+        const TChunkPlace &chunk = chunks.Chunks[k];
+        DrawUnderline(canvas, chunks, chunk, k + 1 == chunks.Chunks.size(), scene, origin);
+        if (scene.GuideNo != 2)
+            continue;
+        if (HasStartLabel(chunk.Letter)) {
+            if (const auto row = StartLabelRow(chunk, typing)) {
+                const QPoint anchor = origin.Cell(chunks.CellOf(chunk.First)) + labelDrop;
+                atEdge = DrawGuideLabel(canvas, svocMark, chunk.Letter, anchor, *row).value_or(atEdge);
             }
-        } else if (c == u']') {
-            inside = false;
-            colour = clWhite;
-        } else if (inside) {
-            const bool endsChunk = i + 2 < example.size() && example[i + 1] == u']';
-            if (labels && endsChunk && (example[i + 2] == u'S' || example[i + 2] == u'V')) {
-                const int q = lineOffset + count;
-                const bool reached = lineOffset + chunkStart <= typing.InputLen;
-                std::optional<TGuideLabelRow> row;
-                if (q >= typing.InputLen && reached)
-                    row = glLit;
-                else if (q >= typing.InputLen && !reached && typing.InputMode != 9)
-                    row = glQuiet;
-                label(example[i + 2], QPoint(x + SmallPitch * count, y + LabelDrop), row);
-            }
-            ++count;
-            collected = true;
-            if (count != l1)
-                continue;
-            if (const auto closing = NextChunkClosing(example, i)) {
-                colour = TagColor(closing->Tag);
-                if (underlined()) {
-                    underline();
-                    if (closing->Distance > 1) {
-                        if (colour != clWhite)
-                            FillSpan(canvas, x, y + LineHeight, x + SmallPitch * (closing->Distance - 1) - SmallPitch,
-                                     y + LineHeight + 1, colour);
-                        takeColour = false;
-                    }
-                }
-            }
-            y += LineHeight;
-            collected = false;
-            lineOffset += l1;
-            count = 0;
-            chunkStart = 0;
-        } else {
-            if (takeColour)
-                colour = TagColor(c);
-            takeColour = true;
+        } else if (HasEndLabel(chunk.Letter) && chunk.End > chunk.First) {
+            if (const auto row = EndLabelRow(chunks, chunk, typing))
+                DrawGuideLabel(canvas, svocMark, chunk.Letter, origin.Cell(chunks.CellOf(chunk.End - 1)) + labelDrop, *row);
         }
     }
-    if (collected && underlined() && typing.InputMode != 9)
-        underline();
     canvas.restore();
     return atEdge;
 }

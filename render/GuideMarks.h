@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ChunkLayout.h"
 #include "SentenceScene.h"
 
 #include <QChar>
@@ -27,4 +28,5 @@ std::optional<bool> DrawGuideLabel(QPainter &canvas, const QImage &svocMark, QCh
 // GuideMarkAtEdge flag: true when the last start label drawn was lit and
 // reached the right edge, which the key handler takes as the cue to repaint
 // the whole window. Guide option 3 draws nothing and returns false.
-bool DrawGuideMarks(QPainter &canvas, const QImage &svocMark, const TSentenceScene &scene, const TSentenceLayout &layout);
+bool DrawGuideMarks(QPainter &canvas, const QImage &svocMark, const TChunkLayout &chunks, const TSentenceScene &scene,
+                    const TSentenceLayout &layout);

@@ -47,6 +47,9 @@ struct TSentenceScene {
     QRect SentenceText = TypingTextBounds;
 };
 
+// Line 2 of a sentence stands this far below line 1.
+inline constexpr int SentenceLinePitch = 60;
+
 // The geometry a sentence was laid out with: the line split, the left edge
 // of both lines and the top of the band. The two layers under the
 // characters are drawn from it.

@@ -1,6 +1,7 @@
 #include "SentenceText.h"
 
 #include "ChunkBands.h"
+#include "ChunkLayout.h"
 #include "GlyphCells.h"
 #include "GuideMarks.h"
 #include "WordText.h"
@@ -10,9 +11,9 @@ namespace {
 // The band is cleared across the whole client width.
 constexpr int ClientWidth = 800;
 constexpr int Line1CellDrop = 4;
-constexpr int Line2CellDrop = 64;
+constexpr int Line2CellDrop = Line1CellDrop + SentenceLinePitch;
 constexpr int Line1BarDrop = 37;
-constexpr int Line2BarDrop = 97;
+constexpr int Line2BarDrop = Line1BarDrop + SentenceLinePitch;
 constexpr int BarIndent = 7;
 constexpr int BarWidth = 7;
 constexpr int BarHeight = 3;
@@ -102,11 +103,15 @@ TSentenceLayout DrawSentence(int left, int top, QPainter &canvas, const TSentenc
     canvas.setCompositionMode(QPainter::CompositionMode_Source);
     canvas.fillRect(QRect(0, top, ClientWidth, scene.SentenceText.height()), Qt::white);
 
-    if (scene.Typing.InputMode == 9)
-        DrawChunkBands(canvas, scene, layout);
-    if (scene.Pattern == ptWriting) {
+    const bool bands = scene.Typing.InputMode == 9;
+    const bool guide = scene.Pattern == ptWriting;
+    if (bands || guide) {
+        const TChunkLayout chunks = LayOutChunks(scene.Sense.Example, l1);
+        if (bands)
+            DrawChunkBands(canvas, chunks, scene, layout);
         // The guide layer starts from a cleared flag and raises it anew.
-        guideMarkAtEdge = DrawGuideMarks(canvas, strips.SVOCMark, scene, layout);
+        if (guide)
+            guideMarkAtEdge = DrawGuideMarks(canvas, strips.SVOCMark, chunks, scene, layout);
     }
 
     for (int p = 1; p <= length; ++p) {

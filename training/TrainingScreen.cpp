@@ -1,5 +1,6 @@
 #include "TrainingScreen.h"
 
+#include "Markup.h"
 #include "Navigation.h"
 #include "Typing.h"
 
@@ -41,21 +42,12 @@ void LayOutParts(TTrainingLayout &layout, TTrainingState &state, const TBandData
         TPartPicture &part = layout.Parts[i];
         part.Visible = true;
         part.Left = PartLefts[state.HinshiSize - 1][i];
-        part.SoundMark = SoundMarkOf(markers[i]);
+        part.SoundMarkCell = PronunciationMarkCell(markers[i]);
         part.SoundMarkCenterX = part.Left + PartPictureWidth / 2;
     }
 }
 
 } // namespace
-
-int SoundMarkOf(const QString &etc2)
-{
-    if (etc2 == QStringLiteral("<発1>") || etc2 == QStringLiteral("<ア1>"))
-        return 1;
-    if (etc2 == QStringLiteral("<発2>") || etc2 == QStringLiteral("<ア2>"))
-        return 2;
-    return 0;
-}
 
 TTrainingLayout LayOutTrainingScreen(TTrainingState &state, TPattern pattern, bool flag)
 {

@@ -19,9 +19,9 @@ struct TPartPicture {
     bool Visible = false;
     // New Left of the picture; -1 keeps the one it has.
     int Left = -1;
-    // Pronunciation mark over the picture: 0 none, 1 the left half of the
-    // mark strip, 2 its right half, centred on SoundMarkCenterX.
-    int SoundMark = 0;
+    // Cell of the pronunciation mark picture shown over the picture, centred
+    // on SoundMarkCenterX (see PronunciationMarkCell); -1 for none.
+    int SoundMarkCell = -1;
     int SoundMarkCenterX = 0;
 };
 
@@ -40,6 +40,3 @@ struct TTrainingLayout {
 };
 
 TTrainingLayout LayOutTrainingScreen(TTrainingState &state, TPattern pattern, bool flag);
-
-// 1 for "<発1>" and "<ア1>", 2 for "<発2>" and "<ア2>", 0 for anything else.
-int SoundMarkOf(const QString &etc2);

@@ -95,6 +95,13 @@ TEST(ParseChunks, ContractionsAndOddChunksKeepTheirShape)
     EXPECT_EQ(TagColor(stray[0].Tag), clWhite);
     EXPECT_EQ(stray[1].TargetStart, 3);
 
+    // Only a tag standing alone names the chunk's element; a stray letter
+    // that has a colour of its own names none either.
+    EXPECT_TRUE(ElementLetter(stray[0]).isNull());
+    EXPECT_EQ(ElementLetter(stray[1]), u'V');
+    EXPECT_TRUE(ElementLetter(ParseChunks(QStringLiteral("[I ]VS[go.]V"))[0]).isNull());
+    EXPECT_TRUE(ElementLetter(untagged[0]).isNull());
+
     EXPECT_TRUE(ParseChunks(QString()).isEmpty());
 }
 

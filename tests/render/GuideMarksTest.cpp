@@ -111,6 +111,39 @@ TEST(DrawGuideMarks, TheLabelOfTheElementBeingTypedIsHighlighted)
     }
 }
 
+TEST(DrawGuideMarks, AVerbSplitByTheBreakLightsItsLabelOnceTheCursorIsOnLineTwo)
+{
+    // A 40-character subject, then a 20-character verb broken after its
+    // blank at position 52: its label hangs at its last character, on line 2.
+    const QString example = QStringLiteral("[%1 ]S[%2 %3]V").arg(QString(39, u'a'), QString(11, u'b'), QString(8, u'c'));
+    const TSentenceData sense = SenseOf(example);
+    ASSERT_EQ(sense.Sentence.size(), 60);
+    const int guideX = 10 + (780 - 14 * 52) / 2 + 4;
+    const QPoint verbLabel(guideX + 14 * 7 - 27, Top + 31 + 60 + 12);
+    struct Case {
+        int InputLen;
+        int InputMode;
+        int Row; // -1: absent
+    };
+    const Case cases[] = {{0, 0, 0}, {45, 0, 0}, {52, 0, 1}, {59, 0, 1}, {60, 9, -1}};
+    static const QImage small = SyntheticSmallStrip();
+    static const QImage labels = SyntheticLabels();
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.InputLen);
+        QImage image = WhiteCanvas();
+        QPainter painter(&image);
+        bool atEdge = false;
+        DrawSentence(10, Top, painter, {small, labels},
+                     {sense, {.InputLen = c.InputLen, .InputMode = c.InputMode, .HintIndex = 60}, ptWriting, 2}, atEdge);
+        painter.end();
+        if (c.Row >= 0) {
+            EXPECT_EQ(image.pixel(verbLabel), LabelRgb('V', c.Row));
+        }
+        EXPECT_EQ(CountRgb(image, LabelRgb('V', 0)), c.Row == 0 ? 27 * 15 : 0);
+        EXPECT_EQ(CountRgb(image, LabelRgb('V', 1)), c.Row == 1 ? 27 * 15 : 0);
+    }
+}
+
 TEST(DrawGuideMarks, GuidesOtherThanTwoDrawNoLabels)
 {
     for (int guideNo : {0, 1, 3})
@@ -199,7 +232,8 @@ TEST(DrawGuideMarks, TheFlagFollowsTheLastStartLabelDrawn)
         QImage image = WhiteCanvas();
         QPainter painter(&image);
         const TSentenceLayout layout{{static_cast<int>(sense.Sentence.size()), 0}, c.X0, Top};
-        EXPECT_EQ(DrawGuideMarks(painter, labels, {sense, {.HintIndex = 4}, ptWriting, 2}, layout), c.AtEdge)
+        const TChunkLayout chunks = LayOutChunks(c.Example, layout.Split.L1);
+        EXPECT_EQ(DrawGuideMarks(painter, labels, chunks, {sense, {.HintIndex = 4}, ptWriting, 2}, layout), c.AtEdge)
             << c.Example.toStdString() << " at " << c.X0;
     }
 }

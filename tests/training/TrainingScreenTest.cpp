@@ -33,9 +33,9 @@ TEST(LayOutTrainingScreen, OnePictureForEachPartOfSpeechSpreadByTheirNumber)
     EXPECT_EQ(layout.Parts[1].Left, 400);
     EXPECT_FALSE(layout.Parts[2].Visible);
     // The noun picture carries the mark of the first noun sentence.
-    EXPECT_EQ(layout.Parts[0].SoundMark, 2);
+    EXPECT_EQ(layout.Parts[0].SoundMarkCell, 1);
     EXPECT_EQ(layout.Parts[0].SoundMarkCenterX, 302);
-    EXPECT_EQ(layout.Parts[1].SoundMark, 1);
+    EXPECT_EQ(layout.Parts[1].SoundMarkCell, 0);
     EXPECT_TRUE(layout.Message.isEmpty());
 
     const std::pair<QList<int>, QList<int>> rows[] = {
@@ -61,7 +61,7 @@ TEST(LayOutTrainingScreen, TheSentenceStageShowsOnlyThePictureOfItsPartAndNoMark
     EXPECT_TRUE(layout.Parts[0].Visible);
     EXPECT_FALSE(layout.Parts[1].Visible);
     EXPECT_EQ(layout.Parts[0].Left, -1);
-    EXPECT_EQ(layout.Parts[0].SoundMark, 0);
+    EXPECT_EQ(layout.Parts[0].SoundMarkCell, -1);
     EXPECT_TRUE(layout.SentenceMeaningVisible);
     EXPECT_FALSE(layout.WordMeaningVisible);
     EXPECT_TRUE(layout.FlashSentence);
@@ -140,14 +140,6 @@ TEST(LayOutTrainingScreen, ANewTargetStartsTypingAfreshButAChangeOfOptionsKeepsI
         EXPECT_EQ(state.InputMode, flag ? 0 : 9);
         EXPECT_EQ(state.HintIndex, flag ? 0 : 3);
     }
-}
-
-TEST(SoundMarkOf, KnowsTheFourMarkers)
-{
-    const std::pair<QString, int> rows[] = {{QStringLiteral("<発1>"), 1}, {QStringLiteral("<ア1>"), 1}, {QStringLiteral("<発2>"), 2},
-                                            {QStringLiteral("<ア2>"), 2}, {QStringLiteral("<発3>"), 0}, {QString(), 0}};
-    for (const auto &[marker, mark] : rows)
-        EXPECT_EQ(SoundMarkOf(marker), mark) << marker.toStdString();
 }
 
 } // namespace
