@@ -246,7 +246,6 @@ private:
     TDataList FData;
     TTrainingState Run;
     bool SkipStartScreen = false;
-    bool Loading = false;
     bool ScoreSaved = false;
     std::array<TEgImage *, 8> bLevel{};
     int FLevelNo = -1;
@@ -256,8 +255,6 @@ private:
     std::array<TEgImage *, 4> bWordType{};
     // Pattern, word source and word type; the buttons show it.
     TCourseChoice Choice;
-    // The program's own module: where its embedded pictures and sounds live.
-    void *ModuleHandle = nullptr;
     QImage NumFont, LargeFont, SmallFont, EnterMark, MissMeter, FlagImage, SVOCMark, SoundMark, CounterImage;
     // Index 1 to 8 by part-of-speech code; index 0 stays empty.
     std::array<QImage, 9> HinshiImage;

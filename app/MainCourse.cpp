@@ -65,13 +65,11 @@ void TFrmMain::bLevel1Click(TEgImage *Sender)
     const int level = Sender->Tag();
     // Levels the course does not fill have nothing to practise: say so and
     // stay on the menu instead of opening an empty course screen.
-    if (!Loading && (level < 0 || level >= FData.size() || FData[level].Item.isEmpty())) {
+    if (level < 0 || level >= FData.size() || FData[level].Item.isEmpty()) {
         Env.ShowMessage(QStringLiteral("このレベルの教材は体験版には入っていません。\nほかのレベルを選んでください。"));
         return;
     }
     SetLevelNo(level);
-    if (Loading)
-        return;
     repaint();
     // The chosen level shows for a moment before the course screen.
     PauseThen(300, [this] {

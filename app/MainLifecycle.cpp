@@ -29,7 +29,6 @@
 
 #include <chrono>
 #include <cstdlib>
-#include <dlfcn.h>
 
 namespace {
 
@@ -170,7 +169,6 @@ QString TFrmMain::FormCreate()
 {
     if (!ControlError.isEmpty())
         return ControlError;
-    ModuleHandle = dlopen(nullptr, RTLD_LAZY | RTLD_NOLOAD);
     ExePath = Env.ExePath.isEmpty() ? QCoreApplication::applicationDirPath() + u'/' : Env.ExePath;
     if (const QString error = LockDataFolder(); !error.isEmpty() || Busy)
         return error;

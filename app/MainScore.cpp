@@ -16,7 +16,6 @@ const QString SaveFailedLater = QStringLiteral("練習はこのまま続けら�
 
 void TFrmMain::LoadScore()
 {
-    Loading = true;
     const QString path = ProgressFilePath(FDataPath, FUserId);
     const TFileRead file = ReadWholeFile(path);
     QByteArray text = file.Bytes.value_or(QByteArray());
@@ -45,7 +44,6 @@ void TFrmMain::LoadScore()
     FOptions = progress.Options;
 
     Run.LastIndex = -1;
-    Loading = false;
     ScoreSaved = false;
     SavedProgress.clear();
 }

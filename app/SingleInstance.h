@@ -35,7 +35,8 @@ public:
     // false when nothing answers there.
     static bool AskToRaise(const QString &serverPath);
 
-    // Where this copy answers, for a later copy that finds it another way.
+    // Where this copy answers; the data-folder lock advertises it, so a copy
+    // started with another runtime folder can still raise this one.
     QString ServerName() const { return ServerPath; }
 
 signals:

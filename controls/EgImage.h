@@ -85,11 +85,9 @@ public:
     // the stated size stands. EndLoading switches auto-size on.
     void BeginLoading();
     void EndLoading();
-    bool Loading() const { return FLoading; }
 
     // A control with auto-size on and a picture is always exactly one frame
     // big, whatever size it is given; without a picture the given size stands.
-    bool AutoSize() const { return FAutoSize; }
     void SetAutoSize(bool autoSize);
 
     void SetBounds(int left, int top, int width, int height);
@@ -109,11 +107,15 @@ public:
     // object directly takes effect as well; if both then hold a picture, the
     // PNG strip is the one shown.
     TBitmap *Bitmap() const { return FBitmap.get(); }
+    // The forms give every strip as PNG; this write stays for a strip without
+    // alpha that must be drawn with a transparent colour instead.
     void SetBitmap(const QImage &bitmap);
     TPngImage *PngImage() const { return FPngImage.get(); }
     void SetPngImage(const QImage &pngImage);
 
     // Resizes the control to one frame of its PNG strip and asks for a repaint.
+    // Nothing in the program calls it; it stays as the public way to fit a
+    // control back to its strip after its bounds were set by hand.
     void UpdatePngImage();
 
     int NumBitmaps() const { return FNumBitmaps; }
@@ -130,7 +132,6 @@ public:
     void SetTransparent(bool transparent);
 
     // Hand by default; panels that are not meant to be clicked use the arrow.
-    Qt::CursorShape Cursor() const { return cursor().shape(); }
     void SetCursor(Qt::CursorShape shape);
 
     int Tag() const { return FTag; }

@@ -29,11 +29,11 @@ TEST(EgImageProperties, ANewControlIsAnEmptyHandPointerSquareWithoutFocus)
     EXPECT_EQ(control.size(), QSize(32, 32));
     ExpectIndexes(control, {0, -1, -1}, "new control");
     EXPECT_EQ(control.NumBitmaps(), 1);
-    EXPECT_EQ(control.Cursor(), Qt::PointingHandCursor);
+    EXPECT_EQ(control.cursor().shape(), Qt::PointingHandCursor);
     EXPECT_EQ(control.focusPolicy(), Qt::NoFocus);
     EXPECT_FALSE(control.testAttribute(Qt::WA_OpaquePaintEvent));
     control.SetCursor(Qt::ArrowCursor);
-    EXPECT_EQ(control.Cursor(), Qt::ArrowCursor);
+    EXPECT_EQ(control.cursor().shape(), Qt::ArrowCursor);
 }
 
 TEST(EgImageProperties, ALoadedStripTakesItsWholeWidthThenNarrowsToOneFrame)
