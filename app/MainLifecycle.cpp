@@ -3,6 +3,7 @@
 #include "Main.h"
 
 #include "CourseLoader.h"
+#include "Cp932.h"
 #include "EgImage.h"
 #include "FormControls.h"
 #include "Fonts.h"
@@ -169,6 +170,10 @@ QString TFrmMain::FormCreate()
 {
     if (!ControlError.isEmpty())
         return ControlError;
+    // The course and the user names need the code page; without it nothing
+    // later could be read right, so the start stops here with the reason.
+    if (!Cp932().Problem().isEmpty())
+        return Cp932().Problem();
     ExePath = Env.ExePath.isEmpty() ? QCoreApplication::applicationDirPath() + u'/' : Env.ExePath;
     if (const QString error = LockDataFolder(); !error.isEmpty() || Busy)
         return error;
