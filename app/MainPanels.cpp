@@ -46,27 +46,27 @@ void TFrmMain::imgWordMeaningPaint(TEgImage *Sender)
 
 void TFrmMain::imgSentensMeaningPaint(TEgImage *Sender)
 {
-    DrawSentensMeaningPanel(*Sender->Canvas(), PanelViewOf(Run, Choice.Pattern, FOptions));
+    DrawSentensMeaningPanel(*Sender->Canvas(), Sender->Width(), PanelViewOf(Run, Choice.Pattern, FOptions));
 }
 
 void TFrmMain::imgMessagePaint(TEgImage *Sender)
 {
-    DrawMessagePanel(*Sender->Canvas(), PanelViewOf(Run, Choice.Pattern, FOptions));
+    DrawMessagePanel(*Sender->Canvas(), Sender->Width(), PanelViewOf(Run, Choice.Pattern, FOptions));
 }
 
 void TFrmMain::imgWordPaint(TEgImage *Sender)
 {
-    DrawWordPanel(*Sender->Canvas(), PanelViewOf(Run, Choice.Pattern, FOptions));
+    DrawWordPanel(*Sender->Canvas(), Sender->Width(), PanelViewOf(Run, Choice.Pattern, FOptions));
 }
 
 void TFrmMain::imgIdNoPaint(TEgImage *Sender)
 {
-    DrawIdNoPanel(*Sender->Canvas(), PanelViewOf(Run, Choice.Pattern, FOptions));
+    DrawIdNoPanel(*Sender->Canvas(), Sender->Width(), PanelViewOf(Run, Choice.Pattern, FOptions));
 }
 
 void TFrmMain::imgSpecialTrainingPaint(TEgImage *Sender)
 {
-    DrawSpecialTrainingPanel(*Sender->Canvas());
+    DrawSpecialTrainingPanel(*Sender->Canvas(), Sender->size());
 }
 
 void TFrmMain::imgLevelNamePaint(TEgImage *Sender)

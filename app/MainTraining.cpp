@@ -314,10 +314,11 @@ void TFrmMain::DrawTrainingTarget(QImage &frame)
     const TBandDataItem &item = Run.CurItem[Run.CurItemIndex];
     QPainter painter(&frame);
     if (Run.WordOrSentence == wsWord) {
-        DrawWord(painter, LargeFont, EnterMark, item.Word, TypingViewOf(Run), FOptions.DispWordNo);
+        DrawWord(painter, LargeFont, EnterMark, item.Word, TypingViewOf(Run), FOptions.DispWordNo, imgWordText->geometry());
     } else if (item.SentenceIndex >= 0 && item.SentenceIndex < item.Item.size()) {
         DrawSentence(imgSentenceText->Left(), imgSentenceText->Top(), painter, {SmallFont, SVOCMark},
-                     {item.Item[item.SentenceIndex], TypingViewOf(Run), Choice.Pattern, FOptions.GuideNo}, GuideMarkAtEdge);
+                     {item.Item[item.SentenceIndex], TypingViewOf(Run), Choice.Pattern, FOptions.GuideNo, imgSentenceText->geometry()},
+                     GuideMarkAtEdge);
     }
 }
 
@@ -331,13 +332,14 @@ void TFrmMain::PaintTrainingExtras(QPainter &canvas)
         if (item.SentenceIndex >= 0 && item.SentenceIndex < item.Item.size()) {
             bool unused = false;
             DrawSentence(0, imgSentenceText->Top(), canvas, {SmallFont, SVOCMark},
-                         {item.Item[item.SentenceIndex], TypingViewOf(Run), Choice.Pattern, FOptions.GuideNo}, unused);
+                         {item.Item[item.SentenceIndex], TypingViewOf(Run), Choice.Pattern, FOptions.GuideNo, imgSentenceText->geometry()},
+                         unused);
         }
     }
     if (Run.WordOrSentence == wsWord && Run.InputMode == 9 && Run.CurItemIndex >= 0 && Run.CurItemIndex < Run.CurItem.size()) {
         const TBandDataItem &word = Run.CurItem[Run.CurItemIndex];
         if (word.SentenceIndex >= 0 && word.SentenceIndex < word.Item.size())
-            DrawRelatedWords(canvas, word.Item[word.SentenceIndex]);
+            DrawRelatedWords(canvas, word.Item[word.SentenceIndex], imgWordText->geometry());
     }
 }
 

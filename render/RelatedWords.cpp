@@ -8,18 +8,15 @@
 
 namespace {
 
-// The typed word's band on the window (imgWordText) and the window's width.
-constexpr int WordTextTop = 198;
-constexpr int WordTextHeight = 124;
-constexpr int ClientWidth = 800;
-constexpr int RightLimit = ClientWidth - 10;
 constexpr int LineLeft = 368;
 constexpr int LineStep = 20;
+constexpr int InflectionDrop = 80;
 
-// The running pen of the related-words lines.
+// The running pen of the related-words lines and the edge it breaks at.
 struct TPen {
     int X = LineLeft;
-    int Y = WordTextTop + WordTextHeight + 20;
+    int Y = 0;
+    int RightLimit = 0;
 };
 
 void PlaceWrapped(QList<TPlacedWords> &placed, TPen &pen, const QString &text, TColor colour,
@@ -28,12 +25,12 @@ void PlaceWrapped(QList<TPlacedWords> &placed, TPen &pen, const QString &text, T
     if (text.isEmpty())
         return;
     const int whole = width(text);
-    if (pen.X + whole <= RightLimit) {
+    if (pen.X + whole <= pen.RightLimit) {
         placed.append({text, pen.X, pen.Y, colour});
         pen.X += whole;
         return;
     }
-    const int n = FittingPrefixLength(text, pen.X, RightLimit, width);
+    const int n = FittingPrefixLength(text, pen.X, pen.RightLimit, width);
     if (n == 0)
         return;
     placed.append({text.left(n), pen.X, pen.Y, colour});
@@ -46,14 +43,16 @@ void PlaceWrapped(QList<TPlacedWords> &placed, TPen &pen, const QString &text, T
 
 } // namespace
 
-QList<TPlacedWords> LayoutRelatedWords(const TSentenceData &sense, const std::function<int(const QString &)> &width)
+QList<TPlacedWords> LayoutRelatedWords(const TSentenceData &sense, const QRect &wordText,
+                                       const std::function<int(const QString &)> &width)
 {
     QList<TPlacedWords> placed;
+    const int centre = wordText.x() + wordText.width() / 2;
     if (!sense.Etc1.isEmpty())
-        placed.append({sense.Etc1, ClientWidth / 2 - width(sense.Etc1) / 2, WordTextTop + 80, clBlack});
+        placed.append({sense.Etc1, centre - width(sense.Etc1) / 2, wordText.y() + InflectionDrop, clBlack});
     if (sense.Etc3.isEmpty())
         return placed;
-    TPen pen;
+    TPen pen{LineLeft, wordText.y() + wordText.height() + LineStep, wordText.x() + wordText.width()};
     // An "[b]" left open colours the following lines as well.
     bool headword = false;
     for (const QString &line : RelatedWordLines(sense.Etc3)) {
@@ -65,12 +64,12 @@ QList<TPlacedWords> LayoutRelatedWords(const TSentenceData &sense, const std::fu
     return placed;
 }
 
-void DrawRelatedWords(QPainter &canvas, const TSentenceData &sense)
+void DrawRelatedWords(QPainter &canvas, const TSentenceData &sense, const QRect &wordText)
 {
     const QFont font = PointFont(FaceMsPGothic, 11);
     const QFontMetrics metrics(font);
     const QList<TPlacedWords> placed =
-        LayoutRelatedWords(sense, [&metrics](const QString &text) { return metrics.horizontalAdvance(text); });
+        LayoutRelatedWords(sense, wordText, [&metrics](const QString &text) { return metrics.horizontalAdvance(text); });
     canvas.setFont(font);
     canvas.setBackgroundMode(Qt::OpaqueMode);
     canvas.setBackground(Qt::white);

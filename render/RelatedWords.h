@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QPainter>
+#include <QRect>
 #include <QString>
 
 #include <functional>
@@ -21,13 +22,17 @@ struct TPlacedWords {
     bool operator==(const TPlacedWords &) const = default;
 };
 
-// Where the texts go: the inflections centred on x 400 at y 278, then each
-// related-words line from x 368, the first at y 342 and each further 20
-// lower. A text that would pass x 790 is broken once, at any character,
-// and goes on at x 368 one line lower; a text of which not even one
-// character fits is left out. Headwords are blue, the rest black.
-QList<TPlacedWords> LayoutRelatedWords(const TSentenceData &sense, const std::function<int(const QString &)> &width);
+// Where the texts go, for the word's layout control at `wordText` (x 10,
+// y 198, 780 × 124 on the training screen): the inflections centred on the
+// control, 80 below its top (x 400, y 278), then each related-words line
+// from x 368, the first 20 below the control (y 342) and each further 20
+// lower. A text that would pass the control's right edge (x 790) is broken
+// once, at any character, and goes on at x 368 one line lower; a text of
+// which not even one character fits is left out. Headwords are blue, the
+// rest black.
+QList<TPlacedWords> LayoutRelatedWords(const TSentenceData &sense, const QRect &wordText,
+                                       const std::function<int(const QString &)> &width);
 
 // Draws them in 11 pt on white boxes. Draws nothing for an empty Etc1 and
 // Etc3; leaves the canvas in its own font and colours.
-void DrawRelatedWords(QPainter &canvas, const TSentenceData &sense);
+void DrawRelatedWords(QPainter &canvas, const TSentenceData &sense, const QRect &wordText);

@@ -28,10 +28,6 @@ constexpr TTypingView TypingViewOf(const TState &state)
     return {state.InputLen, state.InputMode, state.InputMode2, state.HintIndex, state.MissType};
 }
 
-// Where both layout controls of the training screen stand; they are never
-// shown and only lend their bounds to the word and the sentence.
-inline constexpr QRect TypingTextBounds(10, 198, 780, 124);
-
 // Everything the sentence and its two layers are drawn from, by reference:
 // the window keeps ownership and nothing is copied per key.
 struct TSentenceScene {
@@ -43,8 +39,9 @@ struct TSentenceScene {
     // Writing guide option: 0 underline once reached, 1 underline all,
     // 2 underline all with labels, 3 no guide.
     int GuideNo = 0;
-    // Bounds of the sentence layout control.
-    QRect SentenceText = TypingTextBounds;
+    // Bounds of the sentence layout control on the window; it is never shown
+    // and only lends its bounds to the sentence.
+    QRect SentenceText;
 };
 
 // Line 2 of a sentence stands this far below line 1.

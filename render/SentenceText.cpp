@@ -8,8 +8,6 @@
 
 namespace {
 
-// The band is cleared across the whole client width.
-constexpr int ClientWidth = 800;
 constexpr int Line1CellDrop = 4;
 constexpr int Line2CellDrop = Line1CellDrop + SentenceLinePitch;
 constexpr int Line1BarDrop = 37;
@@ -101,7 +99,8 @@ TSentenceLayout DrawSentence(int left, int top, QPainter &canvas, const TSentenc
     canvas.setRenderHint(QPainter::Antialiasing, false);
     canvas.setRenderHint(QPainter::SmoothPixmapTransform, false);
     canvas.setCompositionMode(QPainter::CompositionMode_Source);
-    canvas.fillRect(QRect(0, top, ClientWidth, scene.SentenceText.height()), Qt::white);
+    // The band is cleared across the whole surface drawn on.
+    canvas.fillRect(QRect(0, top, canvas.device()->width(), scene.SentenceText.height()), Qt::white);
 
     const bool bands = scene.Typing.InputMode == 9;
     const bool guide = scene.Pattern == ptWriting;

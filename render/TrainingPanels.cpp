@@ -8,13 +8,6 @@
 
 namespace {
 
-constexpr int SentensMeaningWidth = 800;
-constexpr int MessageWidth = 568;
-constexpr int WordPanelWidth = 182;
-constexpr int IdNoWidth = 116;
-constexpr int SpecialTrainingWidth = 780;
-constexpr int SpecialTrainingHeight = 16;
-
 // Centred as the screens centre text: the spare width halved toward zero.
 int CentredX(const QPainter &canvas, int panelWidth, const QString &text)
 {
@@ -76,47 +69,47 @@ QString IdNoText(const TPanelView &view)
     return QStringLiteral("ID: ") + QString::number(view.Word->Id);
 }
 
-void DrawSentensMeaningPanel(QPainter &canvas, const TPanelView &view)
+void DrawSentensMeaningPanel(QPainter &canvas, int controlWidth, const TPanelView &view)
 {
     const TSentenceData *sense = CurrentSense(view);
     if (!sense)
         return;
     UseTransparentText(canvas, PointFont(FaceMsPGothic, 12), Qt::black);
     if (ShowsTranslation1(view.Pattern, view.MeaningNo, view.InputMode))
-        TextOut(canvas, CentredX(canvas, SentensMeaningWidth, sense->Translation1), 0, sense->Translation1);
+        TextOut(canvas, CentredX(canvas, controlWidth, sense->Translation1), 0, sense->Translation1);
     if (view.Trans2Flag) {
         canvas.setPen(QColor(46, 91, 155));
-        TextOut(canvas, CentredX(canvas, SentensMeaningWidth, sense->Translation2), 25, sense->Translation2);
+        TextOut(canvas, CentredX(canvas, controlWidth, sense->Translation2), 25, sense->Translation2);
     }
 }
 
-void DrawMessagePanel(QPainter &canvas, const TPanelView &view)
+void DrawMessagePanel(QPainter &canvas, int controlWidth, const TPanelView &view)
 {
     const QString message = InstructionMessage(view);
     UseTransparentText(canvas, PointFont(FaceMsPGothic, 10), QColor(255, 0, 0));
-    TextOut(canvas, CentredX(canvas, MessageWidth, message), 0, message);
+    TextOut(canvas, CentredX(canvas, controlWidth, message), 0, message);
 }
 
-void DrawWordPanel(QPainter &canvas, const TPanelView &view)
+void DrawWordPanel(QPainter &canvas, int controlWidth, const TPanelView &view)
 {
     const QString text = WordPanelText(view);
     UseTransparentText(canvas, PointFont(FaceArial, 12, true), Qt::black);
-    TextOut(canvas, RightAlignedX(canvas, WordPanelWidth, text), 0, text);
+    TextOut(canvas, RightAlignedX(canvas, controlWidth, text), 0, text);
 }
 
-void DrawIdNoPanel(QPainter &canvas, const TPanelView &view)
+void DrawIdNoPanel(QPainter &canvas, int controlWidth, const TPanelView &view)
 {
     const QString text = IdNoText(view);
     if (text.isEmpty())
         return;
     UseTransparentText(canvas, PointFont(FaceMsPGothic, 10), Qt::black);
-    TextOut(canvas, RightAlignedX(canvas, IdNoWidth, text), 0, text);
+    TextOut(canvas, RightAlignedX(canvas, controlWidth, text), 0, text);
 }
 
-void DrawSpecialTrainingPanel(QPainter &canvas)
+void DrawSpecialTrainingPanel(QPainter &canvas, const QSize &controlSize)
 {
     const QColor yellow(255, 255, 0);
-    canvas.fillRect(0, 0, SpecialTrainingWidth, SpecialTrainingHeight, yellow);
+    canvas.fillRect(QRect(QPoint(0, 0), controlSize), yellow);
     // The notice keeps the canvas's own face, only its size is set.
     canvas.setFont(PointFont(QGuiApplication::font().family(), 9));
     canvas.setPen(QColor(128, 128, 128));
@@ -125,5 +118,5 @@ void DrawSpecialTrainingPanel(QPainter &canvas)
     const QString start = QStringLiteral("特訓モードに入りました･･･");
     const QString goal = QStringLiteral("最低２回は単語をタイプしてください");
     TextOut(canvas, 12, 0, start);
-    TextOut(canvas, RightAlignedX(canvas, SpecialTrainingWidth, goal) - 12, 0, goal);
+    TextOut(canvas, RightAlignedX(canvas, controlSize.width(), goal) - 12, 0, goal);
 }

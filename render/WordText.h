@@ -17,4 +17,4 @@ inline constexpr QRgb CursorRgb = 0xFFFF0099;
 // hint, and when a completed word is typed again with dispWordNo 1.
 // `largeFont` and `enterMark` are the window's pictures, only read here.
 void DrawWord(QPainter &canvas, const QImage &largeFont, const QImage &enterMark, const QByteArray &word,
-              const TTypingView &typing, int dispWordNo, const QRect &wordText = TypingTextBounds);
+              const TTypingView &typing, int dispWordNo, const QRect &wordText);

@@ -21,7 +21,7 @@ QImage Draw(const TSentenceData &sense, TTypingView typing, TPattern pattern = p
     QImage image = WhiteCanvas();
     QPainter painter(&image);
     bool atEdge = false;
-    DrawSentence(10, Top, painter, {small, labels}, {sense, typing, pattern, 3}, atEdge);
+    DrawSentence(10, Top, painter, {small, labels}, {sense, typing, pattern, 3, TypingText}, atEdge);
     return image;
 }
 

@@ -22,7 +22,7 @@ QImage Draw(TTypingView typing, int guideNo, TPattern pattern = ptWriting)
     QImage image = WhiteCanvas();
     QPainter painter(&image);
     bool atEdge = false;
-    DrawSentence(10, Top, painter, {small, labels}, {sense, typing, pattern, guideNo}, atEdge);
+    DrawSentence(10, Top, painter, {small, labels}, {sense, typing, pattern, guideNo, TypingText}, atEdge);
     return image;
 }
 
@@ -134,7 +134,7 @@ TEST(DrawGuideMarks, AVerbSplitByTheBreakLightsItsLabelOnceTheCursorIsOnLineTwo)
         QPainter painter(&image);
         bool atEdge = false;
         DrawSentence(10, Top, painter, {small, labels},
-                     {sense, {.InputLen = c.InputLen, .InputMode = c.InputMode, .HintIndex = 60}, ptWriting, 2}, atEdge);
+                     {sense, {.InputLen = c.InputLen, .InputMode = c.InputMode, .HintIndex = 60}, ptWriting, 2, TypingText}, atEdge);
         painter.end();
         if (c.Row >= 0) {
             EXPECT_EQ(image.pixel(verbLabel), LabelRgb('V', c.Row));
@@ -158,7 +158,7 @@ TEST(DrawGuideMarks, OtherElementsAreUnderlinedButNeverLabelled)
     QImage image = WhiteCanvas();
     QPainter painter(&image);
     bool atEdge = false;
-    const TSentenceLayout layout = DrawSentence(10, Top, painter, {small, labels}, {sense, {.HintIndex = 10}, ptWriting, 2}, atEdge);
+    const TSentenceLayout layout = DrawSentence(10, Top, painter, {small, labels}, {sense, {.HintIndex = 10}, ptWriting, 2, TypingText}, atEdge);
     EXPECT_EQ(image.pixel(layout.X0 + 4, GuideY), 0xFFC0C0C0);
     // Only the verb's end label is drawn.
     EXPECT_EQ(CountRgb(image, LabelRgb('V', 0)), 27 * 15);
@@ -233,7 +233,7 @@ TEST(DrawGuideMarks, TheFlagFollowsTheLastStartLabelDrawn)
         QPainter painter(&image);
         const TSentenceLayout layout{{static_cast<int>(sense.Sentence.size()), 0}, c.X0, Top};
         const TChunkLayout chunks = LayOutChunks(c.Example, layout.Split.L1);
-        EXPECT_EQ(DrawGuideMarks(painter, labels, chunks, {sense, {.HintIndex = 4}, ptWriting, 2}, layout), c.AtEdge)
+        EXPECT_EQ(DrawGuideMarks(painter, labels, chunks, {sense, {.HintIndex = 4}, ptWriting, 2, TypingText}, layout), c.AtEdge)
             << c.Example.toStdString() << " at " << c.X0;
     }
 }

@@ -8,6 +8,7 @@
 #include "PngImage.h"
 #include "RelatedWords.h"
 #include "Resources.h"
+#include "StripFixtures.h"
 #include "StatusWidgets.h"
 #include "TrainingPanels.h"
 
@@ -83,14 +84,14 @@ protected:
         if (view.WordOrSentence == wsWord)
             AtControl(window, QRect(50, 150, 700, 45), [&](QPainter &c) { DrawWordMeaningPanel(c, view, report); });
         else
-            AtControl(window, QRect(0, 330, 800, 50), [&](QPainter &c) { DrawSentensMeaningPanel(c, view); });
-        AtControl(window, QRect(116, 422, 568, 25), [&](QPainter &c) { DrawMessagePanel(c, view); });
-        AtControl(window, QRect(606, 129, 182, 28), [&](QPainter &c) { DrawWordPanel(c, view); });
-        AtControl(window, QRect(670, 7, 116, 16), [&](QPainter &c) { DrawIdNoPanel(c, view); });
+            AtControl(window, QRect(0, 330, 800, 50), [&](QPainter &c) { DrawSentensMeaningPanel(c, 800, view); });
+        AtControl(window, QRect(116, 422, 568, 25), [&](QPainter &c) { DrawMessagePanel(c, 568, view); });
+        AtControl(window, QRect(606, 129, 182, 28), [&](QPainter &c) { DrawWordPanel(c, 182, view); });
+        AtControl(window, QRect(670, 7, 116, 16), [&](QPainter &c) { DrawIdNoPanel(c, 116, view); });
         if (m.SpecialTraining)
-            AtControl(window, QRect(8, 116, 780, 16), [&](QPainter &c) { DrawSpecialTrainingPanel(c); });
+            AtControl(window, QRect(8, 116, 780, 16), [&](QPainter &c) { DrawSpecialTrainingPanel(c, QSize(780, 16)); });
         if (view.WordOrSentence == wsWord && view.InputMode == 9)
-            DrawRelatedWords(window, *CurrentSense(view));
+            DrawRelatedWords(window, *CurrentSense(view), TypingText);
         const QImage counter = LoadPicture(QStringLiteral("COUNTER")).Image;
         const QImage meter = LoadPicture(QStringLiteral("MISSMETER")).Image;
         const QImage flag = LoadPicture(QStringLiteral("FLAG")).Image;

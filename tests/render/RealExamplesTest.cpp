@@ -33,7 +33,7 @@ protected:
         QImage screen = Background.convertToFormat(QImage::Format_RGB32);
         {
             QPainter painter(&screen);
-            DrawWord(painter, LargeFont, EnterMark, word, typing, 0);
+            DrawWord(painter, LargeFont, EnterMark, word, typing, 0, TypingText);
         }
         Save(screen, file);
         return screen;
@@ -46,7 +46,7 @@ protected:
         {
             QPainter painter(&screen);
             bool atEdge = false;
-            DrawSentence(10, 198, painter, {SmallFont, SVOCMark}, {sense, typing, pattern, guideNo}, atEdge);
+            DrawSentence(10, 198, painter, {SmallFont, SVOCMark}, {sense, typing, pattern, guideNo, TypingText}, atEdge);
         }
         Save(screen, file);
         return screen;
@@ -70,14 +70,14 @@ TEST_F(RealExamples, TypedLettersAreBlueAndTheHintedRestGrey)
     EXPECT_GT(CountRgb(typing, BlueInk), 0);
     EXPECT_GT(CountRgb(typing, GreyInk), 0);
     const QImage hidden = Word("receive", {.InputLen = 3}, "word-typing.png");
-    EXPECT_EQ(CountRgb(hidden.copy(TypingTextBounds), GreyInk), 0);
+    EXPECT_EQ(CountRgb(hidden.copy(TypingText), GreyInk), 0);
     Word("receive", {.InputLen = 7, .InputMode = 9}, "word-complete.png");
 }
 
 TEST_F(RealExamples, ACompletedSentenceShowsItsElementsBehindBlackText)
 {
     const QImage typing = Sentence(KyotoExample, {.InputLen = 20, .HintIndex = 63}, ptSentence, 0, "sentence-typing.png");
-    EXPECT_EQ(CountRgb(typing.copy(TypingTextBounds), CursorRgb), 21);
+    EXPECT_EQ(CountRgb(typing.copy(TypingText), CursorRgb), 21);
     const QImage complete =
         Sentence(PresentExample, {.InputLen = 45, .InputMode = 9, .HintIndex = 45}, ptSentence, 0, "sentence-complete.png");
     // Black ink over the subject's band keeps both colours exact.

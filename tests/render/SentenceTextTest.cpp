@@ -28,7 +28,7 @@ TDrawn Draw(const TSentenceData &sense, TTypingView typing, TPattern pattern = p
     static const QImage labels = SyntheticLabels();
     TDrawn drawn{WhiteCanvas(), {}, guideMarkAtEdge};
     QPainter painter(&drawn.Image);
-    drawn.Layout = DrawSentence(left, Top, painter, {small, labels}, {sense, typing, pattern, guideNo},
+    drawn.Layout = DrawSentence(left, Top, painter, {small, labels}, {sense, typing, pattern, guideNo, TypingText},
                                 drawn.GuideMarkAtEdge);
     return drawn;
 }

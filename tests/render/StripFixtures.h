@@ -4,10 +4,14 @@
 #include "SentenceScene.h"
 
 #include <QImage>
+#include <QRect>
 #include <QString>
 
 // Synthetic glyph strips whose cells say which row and column they came
 // from, so a drawn sentence or word can be read back pixel by pixel.
+
+// Where the word and sentence layout controls stand on the training screen.
+inline constexpr QRect TypingText(10, 198, 780, 124);
 
 inline constexpr QRgb Paper = 0xFFFFFFFF;
 inline constexpr QRgb BlackInk = 0xFF000000;

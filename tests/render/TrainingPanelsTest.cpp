@@ -66,7 +66,7 @@ TEST(TrainingPanels, TranslationsTakeTheirOwnRowsAndColours)
     view.WordOrSentence = wsSentence;
 
     view.MeaningNo = 0;
-    const QImage literalOnly = Paint(800, 50, [&](QPainter &c) { DrawSentensMeaningPanel(c, view); });
+    const QImage literalOnly = Paint(800, 50, [&](QPainter &c) { DrawSentensMeaningPanel(c, 800, view); });
     const QRect literal = InkBounds(literalOnly, Background);
     ASSERT_FALSE(literal.isEmpty());
     EXPECT_LT(literal.bottom(), 25);
@@ -77,7 +77,7 @@ TEST(TrainingPanels, TranslationsTakeTheirOwnRowsAndColours)
 
     view.MeaningNo = 2;
     view.Trans2Flag = true;
-    const QImage naturalOnly = Paint(800, 50, [&](QPainter &c) { DrawSentensMeaningPanel(c, view); });
+    const QImage naturalOnly = Paint(800, 50, [&](QPainter &c) { DrawSentensMeaningPanel(c, 800, view); });
     const QRect natural = InkBounds(naturalOnly, Background);
     ASSERT_FALSE(natural.isEmpty());
     // Its line starts at 25; a glyph may reach one pixel above its line.
@@ -137,7 +137,7 @@ TEST(TrainingPanels, TheSenseNumberEndsAtTheRightEdgeOfItsPanel)
 {
     TBandDataItem rest = Rest();
     const TPanelView view{&rest, wsSentence, ptWordAndSentence};
-    const QRect ink = InkBounds(Paint(182, 28, [&](QPainter &c) { DrawWordPanel(c, view); }), Background);
+    const QRect ink = InkBounds(Paint(182, 28, [&](QPainter &c) { DrawWordPanel(c, 182, view); }), Background);
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_GE(ink.right(), 176);
     EXPECT_GE(ink.left(), 140);
@@ -147,17 +147,17 @@ TEST(TrainingPanels, TheIdShowsOnlyWhenAskedFor)
 {
     TBandDataItem rest = Rest();
     TPanelView view{&rest};
-    EXPECT_TRUE(InkBounds(Paint(116, 16, [&](QPainter &c) { DrawIdNoPanel(c, view); }), Background).isEmpty());
+    EXPECT_TRUE(InkBounds(Paint(116, 16, [&](QPainter &c) { DrawIdNoPanel(c, 116, view); }), Background).isEmpty());
     view.IdNoShowFlag = true;
     EXPECT_EQ(IdNoText(view), u"ID: 331"_qs);
-    const QRect ink = InkBounds(Paint(116, 16, [&](QPainter &c) { DrawIdNoPanel(c, view); }), Background);
+    const QRect ink = InkBounds(Paint(116, 16, [&](QPainter &c) { DrawIdNoPanel(c, 116, view); }), Background);
     ASSERT_FALSE(ink.isEmpty());
     EXPECT_GE(ink.right(), 110);
 }
 
 TEST(TrainingPanels, TheSpecialTrainingNoticeIsGreyOnAFullYellowBand)
 {
-    const QImage panel = Paint(780, 16, [](QPainter &c) { DrawSpecialTrainingPanel(c); });
+    const QImage panel = Paint(780, 16, [](QPainter &c) { DrawSpecialTrainingPanel(c, QSize(780, 16)); });
     const QRgb yellow = qRgb(255, 255, 0);
     EXPECT_EQ(panel.pixel(0, 0), yellow);
     EXPECT_EQ(panel.pixel(779, 15), yellow);
@@ -175,9 +175,9 @@ TEST(TrainingPanels, NoRunDrawsNothing)
 {
     const TPanelView none;
     const QImage image = Paint(800, 50, [&](QPainter &c) {
-        DrawSentensMeaningPanel(c, none);
-        DrawWordPanel(c, none);
-        DrawIdNoPanel(c, none);
+        DrawSentensMeaningPanel(c, 800, none);
+        DrawWordPanel(c, 182, none);
+        DrawIdNoPanel(c, 116, none);
     });
     EXPECT_TRUE(InkBounds(image, Background).isEmpty());
 }

@@ -18,7 +18,7 @@ QImage Draw(const QByteArray &word, TTypingView typing, int dispWordNo = 0)
     static const QImage mark = SyntheticEnterMark();
     QImage image = WhiteCanvas();
     QPainter painter(&image);
-    DrawWord(painter, large, mark, word, typing, dispWordNo);
+    DrawWord(painter, large, mark, word, typing, dispWordNo, TypingText);
     return image;
 }
 
@@ -96,7 +96,7 @@ TEST(DrawWord, TheWordBandIsClearedFirst)
     image.fill(qRgb(10, 20, 30));
     {
         QPainter painter(&image);
-        DrawWord(painter, SyntheticLargeStrip(), SyntheticEnterMark(), Cab, {}, 0);
+        DrawWord(painter, SyntheticLargeStrip(), SyntheticEnterMark(), Cab, {}, 0, TypingText);
     }
     EXPECT_EQ(image.pixel(10, 198), Paper);
     EXPECT_EQ(image.pixel(789, 321), Paper);
