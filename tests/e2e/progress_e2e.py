@@ -14,11 +14,9 @@ import time
 
 sys.path.insert(0, os.path.dirname(os.path.abspath(__file__)))
 import e2e  # noqa: E402  (the harness reads the same arguments)
-from e2e import Session, check, run, same_as_artwork, showing, BACKGROUND_POINTS  # noqa: E402
+from e2e import (Session, check, run, showing, wait_until, BACKGROUND_POINTS, COURSE_POINTS,  # noqa: E402
+                 TITLE_START, NAME_SELECT, WAIT)
 
-TITLE_START = (302 + 96, 249 + 20)
-LEVEL_2 = (59 + 122, 200 + 19)
-NAME_SELECT = (576 + 65, 82 + 11)
 PATTERN_WORD = (50 + 141, 347 + 22)
 BACK = (23 + 35, 523 + 26)
 DIALOG_ADD = (444 + 65, 172 + 15)
@@ -27,6 +25,7 @@ DIALOG_SELECT = (430 + 72, 443 + 17)
 DIALOG_CANCEL = (133 + 65, 445 + 15)
 GUIDE = (302 + 96, 335 + 20)
 GUIDE_NEXT = (425 + 25, 523 + 26)
+GUIDE_PREV = (325 + 25, 523 + 26)
 
 
 def score_path(s, name="-----"):
@@ -41,27 +40,20 @@ def band_line(path, line=4):
     return lines[line] if len(lines) > line else b""
 
 
-def wait_until(condition, timeout=10):
-    end = time.time() + timeout
-    while time.time() < end:
-        if condition():
-            return True
-        time.sleep(0.1)
-    return condition()
-
-
 def app_windows(s):
     out = run(["xdotool", "search", "--onlyvisible", "--classname", "typeko"], s.env).stdout.split()
     return [int(w) for w in out]
 
 
-def wait_other_window(s, known, timeout=10):
-    """A visible window of the program that is none of `known`: a message box."""
+def wait_other_window(s, known, timeout=WAIT):
+    """A visible window of the program that is none of `known` (a message
+    box), once it has painted: two screenshots of it alike in a row."""
     found = []
     wait_until(lambda: found.extend(w for w in app_windows(s) if w not in known) or found, timeout)
-    if found:
-        time.sleep(0.4)
-    return found[0] if found else None
+    if not found:
+        return None
+    s.shot(found[0], "message-opened", lambda shot: True, timeout, steady=True)
+    return found[0]
 
 
 def wait_exit(proc, timeout):
@@ -71,30 +63,34 @@ def wait_exit(proc, timeout):
         return None
 
 
+def word_pattern_chosen(shot):
+    return e2e.strip_matches(shot, "bWord", 3, 282, 50, 347, [(5, 5), (141, 22), (276, 38)])
+
+
 def train_rest_and_leave(s, window):
     """Level 2, the word pattern, a run in which "rest" is typed and passed,
     then back to the course screen: one word recorded as known."""
-    s.click(window, *LEVEL_2)
-    s.shot(window, "course", showing("SCR12000", [(5, 590), (795, 590)]))
+    s.open_course(window)
     s.click(window, *PATTERN_WORD)
+    s.shot(window, "word-pattern", word_pattern_chosen)
     s.start_run(window)
-    s.type_word_and_move_on("rest")
+    s.type_word_and_move_on(window, "rest")
     s.click(window, *BACK)
-    s.shot(window, "course-after-run", showing("SCR12000", [(5, 590), (795, 590)]))
+    s.shot(window, "course-after-run", showing("SCR12000", COURSE_POINTS))
 
 
 def test_cancelled_dialog_then_training(s):
     window = s.launch("the main window appears")
     if window is None:
         return
-    s.click(window, *TITLE_START)
+    s.open_level_menu(window)
     s.click(window, *NAME_SELECT)
     dialog = s.wait_dialog()
     check(dialog is not None, "the user dialog opens")
     if dialog is None:
         return
     s.click(dialog, *DIALOG_CANCEL)
-    check(wait_until(lambda: dialog not in s.windows()), "cancel closes the dialog")
+    check(s.wait_gone(dialog), "cancel closes the dialog")
     train_rest_and_leave(s, window)
     s.close_and_wait(window)
     check(band_line(score_path(s)).startswith(b"101,"),
@@ -109,29 +105,29 @@ def test_kill_after_run_and_term_during_run(s):
     window = s.launch("the main window appears")
     if window is None:
         return
-    s.click(window, *TITLE_START)
+    s.open_level_menu(window)
     train_rest_and_leave(s, window)
-    check(wait_until(lambda: band_line(score_path(s)).startswith(b"101,"), 5),
+    check(wait_until(lambda: band_line(score_path(s)).startswith(b"101,")),
           "a finished run is on disk before the window closes")
     s.procs[-1].send_signal(signal.SIGKILL)
-    s.procs[-1].wait(timeout=10)
+    s.procs[-1].wait(timeout=WAIT)
     check(band_line(score_path(s)).startswith(b"101,"), "the finished run survives a kill")
 
     window = s.launch("the program starts again after the kill")
     if window is None:
         return
-    s.click(window, *TITLE_START)
-    s.click(window, *LEVEL_2)
-    s.shot(window, "course-second", showing("SCR12000", [(5, 590), (795, 590)]))
+    s.open_level_menu(window)
+    s.open_course(window)
     s.start_run(window)
-    run(["xdotool", "type", "--delay", "60", "in"], s.env)
-    time.sleep(0.3)
+    before = s.shot(window, "second-run")
+    s.type("in")
+    s.shot(window, "second-run-typing", e2e.changed_from(before), steady=True)
     ini = os.path.join(s.app_dir, "Score.ini")
     if os.path.exists(ini):
         os.remove(ini)
     started = time.time()
     s.procs[-1].send_signal(signal.SIGTERM)
-    code = wait_exit(s.procs[-1], 10)
+    code = wait_exit(s.procs[-1], WAIT)
     took = time.time() - started
     check(code == 0, "SIGTERM during a run ends the program with exit code 0")
     check(took < 0.9, "it ends at once, without the goodbye's pause (%.2f s)" % took)
@@ -144,13 +140,13 @@ def test_kill_after_run_and_term_during_run(s):
     window = s.launch("the program starts a third time")
     if window is None:
         return
-    s.click(window, *TITLE_START)
+    s.open_level_menu(window)
     s.click(window, *NAME_SELECT)
     dialog = s.wait_dialog()
     check(dialog is not None, "the user dialog opens")
     os.remove(ini)
     s.procs[-1].send_signal(signal.SIGHUP)
-    check(wait_exit(s.procs[-1], 5) == 0, "SIGHUP while the dialog is open ends the program")
+    check(wait_exit(s.procs[-1], WAIT) == 0, "SIGHUP while the dialog is open ends the program")
     check(os.path.isfile(ini), "and still writes Score.ini")
 
 
@@ -167,21 +163,22 @@ def test_wave_dash_name(s):
         return
     check(os.path.isfile(score_path(s, "c～d")) and not os.path.exists(score_path(s, "c〜d")),
           "an old file under 〜 is renamed to the name Score.ini gives back")
-    s.click(window, *TITLE_START)
+    s.open_level_menu(window)
     s.click(window, *NAME_SELECT)
     dialog = s.wait_dialog()
     check(dialog is not None, "the user dialog opens")
     if dialog is None:
         return
     s.click(dialog, *DIALOG_ADD)
-    run(["xdotool", "windowfocus", "--sync", str(dialog)], s.env)
-    run(["xdotool", "type", "--delay", "80", "a〜b"], s.env)
-    time.sleep(0.4)
+    s.shot(dialog, "name-entry", showing("SCR11001", [(5, 5), (695, 5), (350, 500)]))
+    s.focus(dialog)
+    s.type("a〜b", delay=80)
+    s.shot(dialog, "name-typed", e2e.entry_holds_text, steady=True)
     s.click(dialog, *DIALOG_ADD_OK)
-    check(wait_until(lambda: os.path.isfile(score_path(s, "a～b")), 5), "the typed 〜 is kept as ～ in the file name")
+    check(wait_until(lambda: os.path.isfile(score_path(s, "a～b"))), "the typed 〜 is kept as ～ in the file name")
     check(not os.path.exists(score_path(s, "a〜b")), "no file is made under the name that would not come back")
     s.click(dialog, *DIALOG_SELECT)
-    wait_until(lambda: dialog not in s.windows())
+    s.wait_gone(dialog)
     train_rest_and_leave(s, window)
     s.close_and_wait(window)
     ini = open(os.path.join(s.app_dir, "Score.ini"), "rb").read()
@@ -207,7 +204,7 @@ def test_overlong_names_in_score_ini(s):
             continue
         check(time.time() - started < 10, "start-up is not held up by it")
         s.close(window)
-        check(wait_exit(s.procs[-1], 10) == 0, "closing ends normally")
+        check(wait_exit(s.procs[-1], WAIT) == 0, "closing ends normally")
         check(open(os.path.join(s.app_dir, "Score.ini"), "rb").read() == b"-----.dat\r\n",
               "the user fell back to -----")
         check(os.path.isfile(score_path(s)), "the progress is saved under -----")
@@ -249,7 +246,7 @@ def test_two_runtime_folders(s):
     os.makedirs(other["XDG_RUNTIME_DIR"], mode=0o700)
     second = subprocess.Popen([os.path.join(s.app_dir, "typeko")], env=other, cwd=s.dir,
                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
-    check(wait_exit(second, 10) == 0, "a copy with another runtime folder ends with exit code 0")
+    check(wait_exit(second, WAIT) == 0, "a copy with another runtime folder ends with exit code 0")
     check(len(s.windows()) == 1, "it shows no window of its own")
     check(sorted(os.listdir(s.app_dir)) == before, "and writes nothing into the data folder")
 
@@ -263,7 +260,7 @@ def test_two_runtime_folders(s):
         s.shot(box, "already-running-message")
         run(["xdotool", "windowfocus", "--sync", str(box)], s.env)
         run(["xdotool", "key", "Return"], s.env)
-    check(wait_exit(third, 10) == 0, "and ends with exit code 0")
+    check(wait_exit(third, WAIT) == 0, "and ends with exit code 0")
     s.close_and_wait(window)
     check(first.returncode == 0, "the first copy closes normally")
 
@@ -291,28 +288,34 @@ def test_goodbye_after_a_failed_save(s):
     s.shot(question, "unsaved-yes-no")
     run(["xdotool", "windowfocus", "--sync", str(question)], s.env)
     run(["xdotool", "key", "Return"], s.env)
-    shot = s.shot(window, "goodbye-unsaved", showing("SCR99999N", BACKGROUND_POINTS + [(400, 296)]), timeout=0.9)
-    check(same_as_artwork(shot, "SCR99999N", [(400, 296), (300, 296), (5, 5)]),
-          "the goodbye says the progress was not saved")
-    check(wait_exit(s.procs[-1], 10) == 0, "the program ends with exit code 0")
+    # Watched for from the answer on: the goodbye stands for a second.
+    shot = s.catch(window, "goodbye-unsaved", "SCR99999N", BACKGROUND_POINTS + [(400, 296), (300, 296)])
+    check(shot is not None, "the goodbye says the progress was not saved")
+    check(wait_exit(s.procs[-1], WAIT) == 0, "the program ends with exit code 0")
 
 
 def test_greyed_guide_button_has_no_hover(s):
     window = s.launch("the main window appears")
     if window is None:
         return
-    s.click(window, *GUIDE)
-    for _ in range(4):
-        s.click(window, *GUIDE_NEXT)
-    # The pointer rests on the greyed button of the last page.
-    wx, wy = s.geometry(window)
-    run(["xdotool", "mousemove", "--sync", str(wx + GUIDE_NEXT[0]), str(wy + GUIDE_NEXT[1])], s.env)
-    time.sleep(0.4)
     points = [(x, y) for x in (5, 25, 45) for y in (5, 26, 47)]
-    shot = s.shot(window, "guide-last-hover",
-                  lambda p: e2e.strip_matches(p, "ImgBtnNext", 3, 50, 425, 523, points))
-    check(e2e.strip_matches(shot, "ImgBtnNext", 3, 50, 425, 523, points),
-          "a greyed button keeps its greyed frame under the pointer")
+    next_frame = lambda frame: lambda shot: e2e.strip_matches(shot, "ImgBtnNext", frame, 50, 425, 523, points)
+    prev_frame = lambda frame: lambda shot: e2e.strip_matches(shot, "ImgBtnPrev", frame, 50, 325, 523, points)
+    s.click(window, *GUIDE)
+    s.shot(window, "guide-1", showing("SCR20000", [(5, 5), (400, 300)]))
+    for page in range(1, 5):
+        s.click(window, *GUIDE_NEXT)
+        s.shot(window, "guide-%d" % (page + 1), showing("SCR2000%d" % page, [(5, 5), (400, 300)]))
+    # The pointer rests on the button as it turns grey on the last page.
+    resting = s.shot(window, "guide-last-resting", next_frame(3))
+    # Then it leaves for the previous button and comes back: once the
+    # previous button has lost its hover frame, the program has seen the
+    # pointer enter the greyed button.
+    s.point_at(window, *GUIDE_PREV)
+    s.shot(window, "guide-last-prev-hover", prev_frame(2))
+    s.point_at(window, *GUIDE_NEXT)
+    entered = s.shot(window, "guide-last-hover", prev_frame(0), steady=True)
+    check(next_frame(3)(resting) and next_frame(3)(entered), "a greyed button keeps its greyed frame under the pointer")
     s.close_and_wait(window)
 
 
