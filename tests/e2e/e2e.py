@@ -4,7 +4,8 @@ real pointer and key events from xdotool, with screenshots read back.
 
 Usage: e2e.py BUILD_DIR CLOSE_WINDOW_TOOL [SCENARIO]
 Runs the one scenario named, or all of them; prints a line per check and ends
-with 'N passed, N failed'. WindowPixels, the screenshot tool, is built beside
+with 'N passed, N failed'. The other X helpers, WindowPixels (screenshots)
+and BindKeysym (keys for characters off the keyboard), are built beside
 CloseWindow.
 
 Nothing here sleeps a fixed time to let the program catch up: every step
@@ -23,6 +24,7 @@ import time
 BUILD = os.path.abspath(sys.argv[1])
 CLOSE_TOOL = os.path.abspath(sys.argv[2])
 PIXELS_TOOL = os.path.join(os.path.dirname(CLOSE_TOOL), "WindowPixels")
+BIND_TOOL = os.path.join(os.path.dirname(CLOSE_TOOL), "BindKeysym")
 ARTWORK = os.path.join(BUILD, "artwork")
 
 # How long any one step may take before it counts as not happening. A
@@ -210,7 +212,19 @@ class Session:
         run(["xdotool", "windowfocus", "--sync", str(window)], self.env)
 
     def type(self, text, delay=60):
-        run(["xdotool", "type", "--delay", str(delay), text], self.env)
+        """Types the text. A character without a key of its own gets one
+        for good first, and is then pressed by its keysym."""
+        plain = ""
+        for char in text + "\0":
+            if " " <= char <= "~":
+                plain += char
+                continue
+            if plain:
+                run(["xdotool", "type", "--delay", str(delay), plain], self.env)
+                plain = ""
+            if char != "\0":
+                run([BIND_TOOL, "0x%x" % (0x1000000 + ord(char))], self.env, check=True)
+                run(["xdotool", "key", "--delay", str(delay), "U%04X" % ord(char)], self.env)
 
     def key(self, *names):
         run(["xdotool", "key"] + list(names), self.env)
