@@ -41,16 +41,14 @@ protected:
         Result = LoadCourse(*text, [](const QString &m) { Messages.append(m); });
     }
 
-    // The level's number as its name gives it: "Level N" is N. The first
-    // level is written with an empty name so that it takes the unnamed level
-    // the loader starts with; 0 means the name is neither.
+    // The level's number as the name it is shown by gives it: "Level N" is
+    // N. The first level is written with an empty name so that it takes the
+    // unnamed level the loader starts with, and is shown as "Level 1"; 0
+    // means the name is none of these.
     static int LevelNumber(int index, const TLevelData &level)
     {
         static const QRegularExpression named(QStringLiteral("^Level ([1-8])$"));
-        const QString name = ShortNameText(level.LevelName);
-        if (index == 0 && name.isEmpty())
-            return 1;
-        const QRegularExpressionMatch m = named.match(name);
+        const QRegularExpressionMatch m = named.match(LevelNameText(index, level.LevelName));
         return m.hasMatch() ? m.captured(1).toInt() : 0;
     }
 
@@ -126,8 +124,8 @@ TEST_F(BuiltInCourse, LoadsWithoutMessagesIntoEightLevelsOneHeaderPerBand)
 TEST_F(BuiltInCourse, EveryFilledLevelIsOneBandAOfThirtyWords)
 {
     for (const TFilledLevel &level : FilledLevels()) {
-        EXPECT_NE(level.Number, 0) << Where(level) << " is named \""
-                                   << ShortNameText(level.Level->LevelName).toStdString() << '"';
+        EXPECT_NE(level.Number, 0) << Where(level) << " is shown as \""
+                                   << LevelNameText(level.Index, level.Level->LevelName).toStdString() << '"';
         ASSERT_EQ(level.Level->Item.size(), 1) << Where(level);
         const TBandData &band = level.Level->Item[0];
         EXPECT_EQ(ShortNameText(band.BandName), QStringLiteral("Band A")) << Where(level);
