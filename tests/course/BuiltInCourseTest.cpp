@@ -266,6 +266,47 @@ TEST_F(BuiltInCourse, CoversEveryPartOfSpeechAndBothMarksAndMostWordsListRelated
     EXPECT_EQ(cells, (QSet<int>{0, 1}));
 }
 
+// Only the first sense's related words are shown, once the word is typed,
+// so they carry the key words of every sense: each later sense that lists
+// related words shares at least one of them with the first.
+TEST_F(BuiltInCourse, TheFirstSenseListsRelatedWordsOfEveryLaterSense)
+{
+    const auto headwords = [](const QString &etc3) {
+        QSet<QString> words;
+        bool headword = false;
+        for (const QString &line : RelatedWordLines(etc3))
+            for (const TMarkedRun &run : MarkedLineRuns(line, headword))
+                if (run.Headword)
+                    words.insert(run.Text.trimmed());
+        return words;
+    };
+    ForEachWord([&](const TFilledLevel &level, const TBandDataItem &word) {
+        const QSet<QString> first = headwords(word.Item.value(0).Etc3);
+        for (int i = 1; i < word.Item.size(); ++i) {
+            const QSet<QString> later = headwords(word.Item[i].Etc3);
+            EXPECT_TRUE(later.isEmpty() || later.intersects(first))
+                << Where(level) << ' ' << word.Word.constData() << " sense " << i + 1
+                << ": none of its related words is in the first sense";
+        }
+    });
+}
+
+// A conjunction or discourse word that stands alone as a chunk joins two
+// parts; it is no modifier.
+TEST_F(BuiltInCourse, ConjunctionsStandingAloneAreTaggedZ)
+{
+    static const QSet<QString> joining{QStringLiteral("so, "), QStringLiteral("so "),      QStringLiteral("and "),
+                                       QStringLiteral("but "), QStringLiteral("or "),      QStringLiteral("because "),
+                                       QStringLiteral("although "), QStringLiteral("though "), QStringLiteral("unless ")};
+    ForEachSense([](const TBandDataItem &word, const TSentenceData &s, const TFilledLevel &level) {
+        for (const TChunk &chunk : ParseChunks(s.Example))
+            if (joining.contains(chunk.Text.toLower())) {
+                EXPECT_EQ(chunk.Tag, u'Z') << Where(level) << ' ' << word.Word.constData() << ' '
+                                           << s.Example.toStdString();
+            }
+    });
+}
+
 // Level 2 is the level the other tests of the program type through; these
 // are the lines they rely on.
 class BuiltInLevelTwo : public BuiltInCourse {
@@ -320,7 +361,7 @@ TEST_F(BuiltInLevelTwo, CarriesTheWordsItIsKnownBy)
     ASSERT_NE(either, nullptr);
     bool twoSentences = false;
     for (const TSentenceData &s : either->Item)
-        twoSentences = twoSentences || s.Sentence == "I have friends in Kyoto and Tokyo. So, let's visit either town.";
+        twoSentences = twoSentences || s.Sentence == "There are two roads to the station. You can take either road.";
     EXPECT_TRUE(twoSentences);
 
     int address = 0;
