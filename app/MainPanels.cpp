@@ -63,7 +63,7 @@ void TFrmMain::imgSpecialTrainingPaint(TEgImage *Sender)
 void TFrmMain::imgLevelNamePaint(TEgImage *Sender)
 {
     if (FLevelNo >= 0 && FLevelNo < Data.size())
-        DrawLevelNamePanel(*Sender->Canvas(), Sender->Width(), ShortNameText(Data[FLevelNo].LevelName));
+        DrawLevelNamePanel(*Sender->Canvas(), Sender->Width(), LevelNameText(FLevelNo, Data[FLevelNo].LevelName));
 }
 
 void TFrmMain::imgBandNamePaint(TEgImage *Sender)

@@ -28,7 +28,7 @@ void TFrmMain::imgLevelName2Paint(TEgImage *Sender)
     QPainter &canvas = *Sender->Canvas();
     canvas.setFont(PointFont(FaceMeiryo, 24, true));
     canvas.setPen(Qt::white);
-    TextOut(canvas, 0, 0, ShortNameText(Data[FLevelNo].LevelName));
+    TextOut(canvas, 0, 0, LevelNameText(FLevelNo, Data[FLevelNo].LevelName));
 }
 
 void TFrmMain::bBandAPaint(TEgImage *Sender)
