@@ -7,6 +7,7 @@ set(COURSE_LEVEL_FILES
   ${CMAKE_SOURCE_DIR}/resources/course/level4.tsv
   ${CMAKE_SOURCE_DIR}/resources/course/level5.tsv
   ${CMAKE_SOURCE_DIR}/resources/course/level6.tsv
+  ${CMAKE_SOURCE_DIR}/resources/course/level7.tsv
 )
 set(COURSE_TEXT ${CMAKE_BINARY_DIR}/course.tsv)
 add_custom_command(
