@@ -8,6 +8,7 @@ set(COURSE_LEVEL_FILES
   ${CMAKE_SOURCE_DIR}/resources/course/level5.tsv
   ${CMAKE_SOURCE_DIR}/resources/course/level6.tsv
   ${CMAKE_SOURCE_DIR}/resources/course/level7.tsv
+  ${CMAKE_SOURCE_DIR}/resources/course/level8.tsv
 )
 set(COURSE_TEXT ${CMAKE_BINARY_DIR}/course.tsv)
 add_custom_command(
