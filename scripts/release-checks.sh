@@ -50,7 +50,8 @@ if [ ! -f build/SOUND/voices.txt ]; then
   echo "the main build made no voices: flite, sox or lame is missing"
   exit 1
 fi
-timeout 300 python3 tests/voices/intelligibility.py build --jobs "$jobs"
+timeout 300 python3 tests/voices/intelligibility.py build --jobs "$jobs" ||
+  { echo "the voices failed the recogniser's check or it ran past its 5 minutes"; exit 1; }
 
 stage "Debian package"
 (cd build && cpack -G DEB)

@@ -1,9 +1,9 @@
 // Speaks every word and every sentence of the built-in course into the mp3
 // files the program looks for beside itself. flite reads the text with the
 // voice of a US English speaker, sox evens out the level and the silence at
-// both ends, and lame encodes the result. A list of what each
-// file says and how is kept next to the files, so a later run only speaks
-// what changed and removes the files of words that left the course.
+// both ends, and lame encodes the result. A list of what each file says and
+// how is kept next to the files, so a later run only speaks what changed and
+// removes the files of words that left the course.
 
 #include "CourseLoader.h"
 #include "Cp932.h"
@@ -31,10 +31,10 @@
 namespace {
 
 // The voice of a US English speaker that pocketsphinx, an independent
-// recogniser, understands best among Debian's English voices, and the only
-// one of them it still understands as well when slowed down. Stretched to
-// 1.2 times its own length it speaks about 145 words a minute, a calm pace
-// at which a learner can follow and repeat every word.
+// recogniser, understands best among Debian's English voices, and which it
+// understands as well slowed down as at its own pace, where the others lose
+// clarity. Stretched to 1.2 times its own length it speaks about 145 words
+// a minute, a calm pace at which a learner can follow and repeat each word.
 const QStringList SpeakArguments = {"-voice", "rms", "--setf", "duration_stretch=1.2"};
 // Peak at -1 dBFS, so no decoded sample reaches full scale; the synthesiser's
 // own lead-in and tail are cut and 100 ms of silence put at both ends, so a
