@@ -39,6 +39,9 @@ const QStringList SpeakArguments = {"-voice", "rms", "--setf", "duration_stretch
 // Peak at -1 dBFS, so no decoded sample reaches full scale; the synthesiser's
 // own lead-in and tail are cut and 100 ms of silence put at both ends, so a
 // voice starts at once and two voices never run together.
+// sox dithers what it changes; repeatable mode seeds that noise the same
+// way every run, so the same course always gives the same files.
+const QStringList ShapeOptions = {"-R"};
 const QStringList ShapeEffects = {"norm", "-1", "silence", "1", "0.01", "0.3%", "reverse",
                                   "silence", "1", "0.01", "0.3%", "reverse", "pad", "0.1", "0.1"};
 const QStringList EncodeArguments = {"--quiet", "-m", "m", "-b", "48"};
@@ -49,7 +52,8 @@ const QString ListName = QStringLiteral("SOUND/voices.txt");
 QString SettingsFingerprint()
 {
     const QString all = QStringList{QStringLiteral("flite"), SpeakArguments.join(QLatin1Char(' ')),
-                                    ShapeEffects.join(QLatin1Char(' ')), EncodeArguments.join(QLatin1Char(' ')),
+                                    ShapeOptions.join(QLatin1Char(' ')), ShapeEffects.join(QLatin1Char(' ')),
+                                    EncodeArguments.join(QLatin1Char(' ')),
                                     QStringLiteral("text 1")}
                             .join(QLatin1Char('\n'));
     return QStringLiteral("flite-") + QString::fromLatin1(
@@ -115,7 +119,7 @@ TSpoken Speak(const TTools &tools, const TVoice &voice, const QString &exePath, 
 
     TSpoken done = Run(tools.Flite, SpeakArguments + QStringList{"-f", text, "-o", raw});
     if (done == TSpoken::Ok)
-        done = Run(tools.Sox, QStringList{raw, shaped} + ShapeEffects);
+        done = Run(tools.Sox, ShapeOptions + QStringList{raw, shaped} + ShapeEffects);
     if (done == TSpoken::Ok)
         done = Run(tools.Lame, EncodeArguments + QStringList{shaped, partial});
     if (done == TSpoken::Ok && QFileInfo(partial).size() > 0) {
