@@ -55,7 +55,7 @@ def app_windows(s):
     return [int(w) for w in out]
 
 
-def wait_other_window(s, known, timeout=10):
+def wait_other_window(s, known, timeout=30):
     """A visible window of the program that is none of `known`: a message box."""
     found = []
     wait_until(lambda: found.extend(w for w in app_windows(s) if w not in known) or found, timeout)
