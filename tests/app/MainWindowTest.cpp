@@ -53,6 +53,21 @@ protected:
         QTest::mouseClick(Window->windowHandle(), Qt::LeftButton, {}, centre);
     }
 
+    // From the title, the name button opens the user dialog, which saves as
+    // it opens and is cancelled at once.
+    void OpenAndCancelUserDialog()
+    {
+        Click(Window->ImgBtn1);
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                dialog->done(2);
+        });
+        poll.start(5);
+        Click(Window->bNameSelect);
+        poll.stop();
+    }
+
     QStringList VisibleControls() const
     {
         QStringList names;
@@ -437,16 +452,7 @@ TEST_F(MainWindow, AFailedSaveAsksBeforeClosingWithoutIt)
 TEST_F(MainWindow, ChangesAfterACancelledUserDialogAreSavedOnClosing)
 {
     Start();
-    Click(Window->ImgBtn1);
-    // The dialog saves as it opens, and is cancelled at once.
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [] {
-        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
-            dialog->done(2);
-    });
-    poll.start(5);
-    Click(Window->bNameSelect);
-    poll.stop();
+    OpenAndCancelUserDialog();
     ASSERT_TRUE(Window->ScoreSaved);
     EXPECT_FALSE(Window->ProgressUnsaved());
     Click(Window->bLevel2);
@@ -605,16 +611,7 @@ TEST_F(MainWindow, EveryHandlerOfTheFormIsBound)
 TEST_F(MainWindow, NameSelectSavesTheProgress)
 {
     Start();
-    Click(Window->ImgBtn1);
-    // The user dialog opens modally after the save; it is left at once.
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [] {
-        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
-            dialog->done(2);
-    });
-    poll.start(5);
-    Click(Window->bNameSelect);
-    poll.stop();
+    OpenAndCancelUserDialog();
     EXPECT_TRUE(Window->ScoreSaved);
     EXPECT_FALSE(ReadFile(QStringLiteral("Score/-----.dat")).isEmpty());
 }
