@@ -36,13 +36,14 @@ namespace {
 // clarity. Stretched to 1.2 times its own length it speaks about 145 words
 // a minute, a calm pace at which a learner can follow and repeat each word.
 const QStringList SpeakArguments = {"-voice", "rms", "--setf", "duration_stretch=1.2"};
-// Peak at -1 dBFS, so no decoded sample reaches full scale; the synthesiser's
-// own lead-in and tail are cut and 100 ms of silence put at both ends, so a
+// Peak at -1.5 dBFS: the mp3 encoder moves a peak by up to about 1.2 dB
+// either way, and this keeps every decoded voice between -3 dBFS and just
+// below full scale. The synthesiser's own lead-in and tail are cut and 100 ms of silence put at both ends, so a
 // voice starts at once and two voices never run together.
 // sox dithers what it changes; repeatable mode seeds that noise the same
 // way every run, so the same course always gives the same files.
 const QStringList ShapeOptions = {"-R"};
-const QStringList ShapeEffects = {"norm", "-1", "silence", "1", "0.01", "0.3%", "reverse",
+const QStringList ShapeEffects = {"norm", "-1.5", "silence", "1", "0.01", "0.3%", "reverse",
                                   "silence", "1", "0.01", "0.3%", "reverse", "pad", "0.1", "0.1"};
 const QStringList EncodeArguments = {"--quiet", "-m", "m", "-b", "48"};
 const QString ListName = QStringLiteral("SOUND/voices.txt");
