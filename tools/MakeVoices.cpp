@@ -38,8 +38,9 @@ namespace {
 const QStringList SpeakArguments = {"-voice", "rms", "--setf", "duration_stretch=1.2"};
 // Peak at -1.5 dBFS: the mp3 encoder moves a peak by up to about 1.2 dB
 // either way, and this keeps every decoded voice between -3 dBFS and just
-// below full scale. The synthesiser's own lead-in and tail are cut and 100 ms of silence put at both ends, so a
-// voice starts at once and two voices never run together.
+// below full scale. The synthesiser's own lead-in and tail are cut and
+// 100 ms of silence put at both ends, so a voice starts at once and two
+// voices never run together.
 // sox dithers what it changes; repeatable mode seeds that noise the same
 // way every run, so the same course always gives the same files.
 const QStringList ShapeOptions = {"-R"};
