@@ -63,9 +63,9 @@ TBandData *TFrmMain::CurrentBand()
 void TFrmMain::bLevel1Click(TEgImage *Sender)
 {
     const int level = Sender->Tag();
-    // Levels the course does not fill have nothing to practise: say so and
-    // stay on the menu instead of opening an empty course screen.
-    if (level < 0 || level >= FData.size() || FData[level].Item.isEmpty()) {
+    // Levels without words have nothing to practise: say so and stay on the
+    // menu instead of opening an empty course screen.
+    if (level < 0 || level >= FData.size() || LevelWordCount(FData[level]) == 0) {
         Env.ShowMessage(QStringLiteral("このレベルの教材は体験版には入っていません。\nほかのレベルを選んでください。"));
         return;
     }

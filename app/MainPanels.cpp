@@ -72,7 +72,7 @@ void TFrmMain::imgSpecialTrainingPaint(TEgImage *Sender)
 void TFrmMain::imgLevelNamePaint(TEgImage *Sender)
 {
     if (FLevelNo >= 0 && FLevelNo < FData.size())
-        DrawLevelNamePanel(*Sender->Canvas(), Sender->Width(), ShortNameText(FData[FLevelNo].LevelName));
+        DrawLevelNamePanel(*Sender->Canvas(), Sender->Width(), LevelNameText(FLevelNo, FData[FLevelNo].LevelName));
 }
 
 void TFrmMain::imgBandNamePaint(TEgImage *Sender)

@@ -121,25 +121,35 @@ void TFrmMain::FormPaint(QPainter &canvas, const QRect &area)
 
 void TFrmMain::DrawLevelStatistics(QPainter &canvas)
 {
-    // The menu counts the one level the course fills, in its own row and
-    // again in the total row.
-    int total = 0;
-    int known = 0;
-    int unknown = 0;
-    if (FData.size() > 1) {
-        for (const TBandData &band : FData[1].Item) {
-            total += band.Item.size();
-            known += band.KnownCount;
-            unknown += band.UnknownCount;
-        }
-    }
-    for (const int row : {1, static_cast<int>(FData.size())}) {
+    // Every level with words gets its counts and bar in its own row, and the
+    // row below the eight levels adds them all up. A level without words has
+    // nothing to count and leaves its row empty.
+    const auto drawRow = [&](int row, int total, int known, int unknown) {
+        if (total <= 0)
+            return;
         const int top = 38 * row + 173;
         DrawNumber(canvas, NumFont, 386, clBlack, QString::number(total), top);
         DrawNumber(canvas, NumFont, 468, clBlack, QString::number(known), top);
         DrawNumber(canvas, NumFont, 552, clBlack, QString::number(unknown), top);
         DrawProgressBar(canvas, 573, 38 * row + 169, 38 * row + 192, 150, known, unknown, total);
+    };
+    int allTotal = 0;
+    int allKnown = 0;
+    int allUnknown = 0;
+    for (int level = 0; level < FData.size(); ++level) {
+        const int total = LevelWordCount(FData[level]);
+        int known = 0;
+        int unknown = 0;
+        for (const TBandData &band : FData[level].Item) {
+            known += band.KnownCount;
+            unknown += band.UnknownCount;
+        }
+        drawRow(level, total, known, unknown);
+        allTotal += total;
+        allKnown += known;
+        allUnknown += unknown;
     }
+    drawRow(static_cast<int>(FData.size()), allTotal, allKnown, allUnknown);
 }
 
 void TFrmMain::ImgBtn1Click(TEgImage *)

@@ -28,7 +28,7 @@ void TFrmMain::imgLevelName2Paint(TEgImage *Sender)
     QPainter &canvas = *Sender->Canvas();
     canvas.setFont(PointFont(FaceMeiryo, 24, true));
     canvas.setPen(Qt::white);
-    TextOut(canvas, 0, 0, ShortNameText(FData[FLevelNo].LevelName));
+    TextOut(canvas, 0, 0, LevelNameText(FLevelNo, FData[FLevelNo].LevelName));
 }
 
 void TFrmMain::bBandAPaint(TEgImage *Sender)

@@ -14,3 +14,11 @@ void RecountBand(TBandData &band)
             ++band.UnknownCount;
     }
 }
+
+int LevelWordCount(const TLevelData &level)
+{
+    int words = 0;
+    for (const TBandData &band : level.Item)
+        words += band.Item.size();
+    return words;
+}

@@ -102,3 +102,7 @@ constexpr bool IsUnknownJudge(int judge) { return judge == 3 || judge == 4; }
 
 // Recounts the three derived counters of a band from its words.
 void RecountBand(TBandData &band);
+
+// The number of words in all bands of a level; a level without words has
+// nothing to practise or count.
+int LevelWordCount(const TLevelData &level);

@@ -48,6 +48,13 @@ QString ShortNameText(const QByteArray &name)
     return FromCp932(name);
 }
 
+QString LevelNameText(int levelIndex, const QByteArray &name)
+{
+    if (levelIndex == 0 && name.isEmpty())
+        return QStringLiteral("Level 1");
+    return ShortNameText(name);
+}
+
 namespace {
 
 QByteArray CutName(const QString &name, int maxBytes)

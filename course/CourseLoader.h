@@ -41,3 +41,9 @@ TCourseLoadResult LoadCourse(const QByteArray &cp932Text, const TMessageReporter
 
 // The display text of a stored level or band name.
 QString ShortNameText(const QByteArray &name);
+
+// The name a level is shown by. The first level of a course may be written
+// with an empty name so that it fills the unnamed level the loader starts
+// with; that level is shown as "Level 1". Every other name is shown as
+// stored, and the loader keeps comparing the stored names.
+QString LevelNameText(int levelIndex, const QByteArray &name);

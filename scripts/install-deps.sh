@@ -13,8 +13,9 @@ packages=(
   libgtest-dev libgmock-dev googletest libbenchmark-dev
   # faces the program maps its font names to
   fonts-ipafont-gothic fonts-ipaexfont-gothic fonts-liberation2 fonts-dejavu-core
-  # voices generated at build time
-  espeak-ng lame
+  # voices generated at build time, and the recogniser that checks them
+  flite sox lame
+  pocketsphinx pocketsphinx-en-us mpg123
   # Qt's own texts (message-box buttons) in Japanese
   qt6-translations-l10n
   # end-to-end tests in a real X server

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # The release checks, each bounded in time: a sanitizer build with every
-# test, the fuzzers, and the Debian package with lintian's review of it.
+# test, the fuzzers, the voices' intelligibility, and the Debian package with
+# lintian's review of it.
 # scripts/test.sh runs them after the main build, whose tests then include
 # the package, fault and soak tests.
 set -euo pipefail
@@ -40,6 +41,17 @@ for name in LoadCourse ReadProgress ReadLastUser Markup Example; do
   fi
 done
 unset ASAN_OPTIONS UBSAN_OPTIONS LSAN_OPTIONS
+
+stage "voices understood by a speech recogniser"
+# pocketsphinx must understand the main build's voices: at most 8 % word
+# error rate over a fixed sample of sentences and at least 90 % of the word
+# voices heard as their own word among the course's words.
+if [ ! -f build/SOUND/voices.txt ]; then
+  echo "the main build made no voices: flite, sox or lame is missing"
+  exit 1
+fi
+timeout 300 python3 tests/voices/intelligibility.py build --jobs "$jobs" ||
+  { echo "the voices failed the recogniser's check or it ran past its 5 minutes"; exit 1; }
 
 stage "Debian package"
 (cd build && cpack -G DEB)

@@ -4,6 +4,7 @@
 
 #include "MainFormDescription.h"
 #include "PngImage.h"
+#include "ProgressBar.h"
 #include "SubFormDescription.h"
 
 #include <QDir>
@@ -89,12 +90,25 @@ void DrawSamples(QPainter &p, int screen)
         p.setFont(Face("IPAPGothic", 16, false));
         p.setPen(QColor(0, 0, 255));
         p.drawText(QPoint(412, 100), QStringLiteral("taro"));
-        for (int r : {1, 8}) {
-            DrawDigits(p, 386, 38 * r + 173, 120, 0);
-            DrawDigits(p, 468, 38 * r + 173, 48, 0);
-            DrawDigits(p, 552, 38 * r + 173, 20, 0);
-            p.fillRect(QRect(573, 38 * r + 169, 60, 23), QColor(0, 255, 0));
-            p.fillRect(QRect(633, 38 * r + 169, 20, 23), QColor(255, 0, 0));
+        {
+            // Eight levels of 30 words at different stages, and their sum.
+            const int known[8] = {24, 12, 5, 0, 0, 0, 0, 0};
+            const int unknown[8] = {3, 6, 4, 0, 0, 0, 0, 0};
+            int allKnown = 0;
+            int allUnknown = 0;
+            for (int r = 0; r <= 8; ++r) {
+                const int k = r < 8 ? known[r] : allKnown;
+                const int u = r < 8 ? unknown[r] : allUnknown;
+                const int total = r < 8 ? 30 : 240;
+                DrawDigits(p, 386, 38 * r + 173, total, 0);
+                DrawDigits(p, 468, 38 * r + 173, k, 0);
+                DrawDigits(p, 552, 38 * r + 173, u, 0);
+                DrawProgressBar(p, 573, 38 * r + 169, 38 * r + 192, 150, k, u, total);
+                if (r < 8) {
+                    allKnown += k;
+                    allUnknown += u;
+                }
+            }
         }
         break;
     case 12000:

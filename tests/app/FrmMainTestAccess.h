@@ -12,4 +12,5 @@ struct TFrmMainTestAccess {
     static TOptions &Options(TFrmMain &w) { return w.FOptions; }
     static QString &UserId(TFrmMain &w) { return w.FUserId; }
     static bool &ScoreSaved(TFrmMain &w) { return w.ScoreSaved; }
+    static const QHash<QString, QImage> &ScreenImage(const TFrmMain &w) { return w.ScreenImage; }
 };

@@ -61,6 +61,21 @@ protected:
         QTest::mouseClick(Window->windowHandle(), Qt::LeftButton, {}, centre);
     }
 
+    // From the title, the name button opens the user dialog, which saves as
+    // it opens and is cancelled at once.
+    void OpenAndCancelUserDialog()
+    {
+        Click(Window->Control("ImgBtn1"));
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, [] {
+            if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
+                dialog->done(2);
+        });
+        poll.start(5);
+        Click(Window->Control("bNameSelect"));
+        poll.stop();
+    }
+
     QStringList VisibleControls() const
     {
         QStringList names;
@@ -190,6 +205,7 @@ TEST_F(MainWindow, NavigatesThroughEveryScreenAndBack)
 TEST_F(MainWindow, ALevelWithoutCourseDataSaysSoAndStaysOnTheMenu)
 {
     Start();
+    TFrmMainTestAccess::Data(*Window)[4].Item.clear();
     Click(Window->Control("ImgBtn1"));
     Click(Window->Control("bLevel5"));
     EXPECT_EQ(Window->CurScreenNo(), 10000);
@@ -315,39 +331,89 @@ TEST_F(MainWindow, WordTypesGreyOutFromTheBandsCountsAndHandTheChoiceOn)
     EXPECT_EQ(Window->ChosenWordType(), 0);
 }
 
-TEST_F(MainWindow, LevelMenuDrawsTheCountsAndBarsOfTheFilledLevelTwice)
+TEST_F(MainWindow, LevelMenuDrawsEveryLevelWithWordsAndTheirSumInTheTotalRow)
 {
     Start();
-    TBandData &band = TFrmMainTestAccess::Data(*Window)[1].Item[0];
-    for (int i = 0; i < 10; ++i)
-        band.Item[i].Judge = 1;
-    for (int i = 10; i < 15; ++i)
-        band.Item[i].Judge = 4;
-    RecountBand(band);
+    // Levels of the test's own: three levels of 30 words with their own
+    // results, an empty level and a level whose band has no words.
+    const TBandData words = TFrmMainTestAccess::Data(*Window)[1].Item[0];
+    ASSERT_EQ(words.Item.size(), 30);
+    const auto judged = [&](int known, int unknown) {
+        TLevelData level;
+        level.Item.append(words);
+        TBandData &band = level.Item[0];
+        for (int i = 0; i < band.Item.size(); ++i)
+            band.Item[i].Judge = i < known ? 1 : i < known + unknown ? 4 : 0;
+        RecountBand(band);
+        return level;
+    };
+    TLevelData noWords;
+    noWords.Item.append(TBandData{});
+    TFrmMainTestAccess::Data(*Window) = TDataList{judged(10, 5), judged(0, 0), TLevelData{}, judged(30, 0), noWords, {}, {}, {}};
     Click(Window->Control("ImgBtn1"));
     const QImage shot = Window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage background = TFrmMainTestAccess::ScreenImage(*Window).value(QStringLiteral("SCR10000")).convertToFormat(QImage::Format_RGB32);
     const QRgb green = qRgb(0, 255, 0);
     const QRgb red = qRgb(255, 0, 0);
-    // 30 words, 10 known, 5 unknown on a scale of 150: green 50 px, red 25 px.
-    for (const int row : {1, 8}) {
-        const int top = 38 * row + 169;
+    const QRgb none = 0;
+    // On a scale of 150: the green bar ends before x = 573 + green, the red
+    // one before 573 + red. The total row has 90 words, 40 known, 5 unknown.
+    const struct {
+        int row;
+        int green, red;
+    } rows[] = {{0, 50, 75}, {1, 0, 0}, {3, 150, 150}, {8, 66, 75}};
+    for (const auto &r : rows) {
+        const int top = 38 * r.row + 169;
         for (const int y : {top, top + 22}) {
-            EXPECT_EQ(shot.pixel(573, y), green) << row;
-            EXPECT_EQ(shot.pixel(622, y), green) << row;
-            EXPECT_EQ(shot.pixel(623, y), red) << row;
-            EXPECT_EQ(shot.pixel(647, y), red) << row;
-            EXPECT_NE(shot.pixel(648, y), red) << row;
+            for (int x = 573; x < 573 + 150; ++x) {
+                const QRgb expected = x < 573 + r.green ? green : x < 573 + r.red ? red : none;
+                if (expected != none) {
+                    ASSERT_EQ(shot.pixel(x, y), expected) << r.row << " x " << x;
+                } else {
+                    ASSERT_NE(shot.pixel(x, y), green) << r.row << " x " << x;
+                    ASSERT_NE(shot.pixel(x, y), red) << r.row << " x " << x;
+                }
+            }
         }
-        EXPECT_NE(shot.pixel(573, top - 1), green) << row;
-        EXPECT_NE(shot.pixel(573, top + 23), green) << row;
+        EXPECT_NE(shot.pixel(573, top - 1), green) << r.row;
+        EXPECT_NE(shot.pixel(573, top + 23), green) << r.row;
         // Each number cell holds black ink.
         for (const int right : {386, 468, 552}) {
             bool ink = false;
-            for (int y = 38 * row + 173; y < 38 * row + 186; ++y)
+            for (int y = 38 * r.row + 173; y < 38 * r.row + 186; ++y)
                 for (int x = right - 10; x < right; ++x)
                     ink = ink || shot.pixel(x, y) == qRgb(0, 0, 0);
-            EXPECT_TRUE(ink) << row << " " << right;
+            EXPECT_TRUE(ink) << r.row << " " << right;
         }
+    }
+    // Rows of levels without words show the menu picture untouched.
+    for (const int row : {2, 4, 5, 6, 7}) {
+        const QRect cells(318, 38 * row + 162, 482, 38);
+        EXPECT_EQ(shot.copy(cells), background.copy(cells)) << row;
+    }
+}
+
+TEST_F(MainWindow, TheUnnamedFirstLevelIsShownAsLevelOne)
+{
+    Start();
+    const TLevelData levelTwo = TFrmMainTestAccess::Data(*Window)[1];
+    // What the level's name panel shows on the course or start screen.
+    const auto shown = [&](int levelIndex, const QByteArray &name, int screen) {
+        TFrmMainTestAccess::Data(*Window)[levelIndex] = levelTwo;
+        TFrmMainTestAccess::Data(*Window)[levelIndex].LevelName = name;
+        Window->SetScreen(10000);
+        Click(levelIndex == 0 ? Window->Control("bLevel1") : Window->Control("bLevel2"));
+        EXPECT_EQ(Window->CurScreenNo(), 12000);
+        Window->SetScreen(screen);
+        TEgImage *panel = screen == 12000 ? Window->Control("imgLevelName2") : Window->Control("imgLevelName");
+        return Window->grab(panel->geometry()).toImage();
+    };
+    for (const int screen : {12000, 88888}) {
+        const QImage unnamed = shown(0, QByteArray(), screen);
+        EXPECT_EQ(unnamed, shown(0, "Level 1", screen)) << screen;
+        EXPECT_NE(unnamed, shown(0, "Level 3", screen)) << screen;
+        EXPECT_NE(shown(1, QByteArray(), screen), shown(1, "Level 1", screen))
+            << screen << " only the first level takes the name";
     }
 }
 
@@ -428,16 +494,7 @@ TEST_F(MainWindow, AFailedSaveAsksBeforeClosingWithoutIt)
 TEST_F(MainWindow, ChangesAfterACancelledUserDialogAreSavedOnClosing)
 {
     Start();
-    Click(Window->Control("ImgBtn1"));
-    // The dialog saves as it opens, and is cancelled at once.
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [] {
-        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
-            dialog->done(2);
-    });
-    poll.start(5);
-    Click(Window->Control("bNameSelect"));
-    poll.stop();
+    OpenAndCancelUserDialog();
     ASSERT_TRUE(TFrmMainTestAccess::ScoreSaved(*Window));
     EXPECT_FALSE(Window->ProgressUnsaved());
     Click(Window->Control("bLevel2"));
@@ -596,16 +653,7 @@ TEST_F(MainWindow, EveryHandlerOfTheFormIsBound)
 TEST_F(MainWindow, NameSelectSavesTheProgress)
 {
     Start();
-    Click(Window->Control("ImgBtn1"));
-    // The user dialog opens modally after the save; it is left at once.
-    QTimer poll;
-    QObject::connect(&poll, &QTimer::timeout, [] {
-        if (auto *dialog = qobject_cast<QDialog *>(QApplication::activeModalWidget()))
-            dialog->done(2);
-    });
-    poll.start(5);
-    Click(Window->Control("bNameSelect"));
-    poll.stop();
+    OpenAndCancelUserDialog();
     EXPECT_TRUE(TFrmMainTestAccess::ScoreSaved(*Window));
     EXPECT_FALSE(ReadFile(QStringLiteral("Score/-----.dat")).isEmpty());
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <limits>
 
@@ -119,6 +120,43 @@ TEST(Marks, EnterMarkAndFlagsAreDrawnOverTransparency)
         EXPECT_GT(opaque, 100);
         EXPECT_GT(clear, 200);
     }
+}
+
+// The sound mark and the stress mark are told apart at a glance: a short
+// blue tag and a long orange one, each with light text on it.
+TEST(PronunciationMarks, ASoundIsAShortBlueTagAndAStressALongOrangeOne)
+{
+    const QImage marks = LoadEmbedded(QStringLiteral("SOUND"));
+    ASSERT_EQ(marks.size(), QSize(100, 10));
+    struct TCell {
+        int Left = 50, Right = -1;
+        long Red = 0, Blue = 0;
+        int Light = 0;
+    };
+    std::array<TCell, 2> cells;
+    for (int c = 0; c < 2; ++c) {
+        TCell &cell = cells[static_cast<size_t>(c)];
+        for (int y = 0; y < 10; ++y)
+            for (int x = 0; x < 50; ++x) {
+                const QRgb p = marks.pixel(c * 50 + x, y);
+                if (qGray(p) > 235)
+                    continue;
+                cell.Left = std::min(cell.Left, x);
+                cell.Right = std::max(cell.Right, x);
+                cell.Red += qRed(p);
+                cell.Blue += qBlue(p);
+            }
+        // Text: light pixels inside the tag.
+        for (int y = 1; y < 9; ++y)
+            for (int x = cell.Left + 3; x < cell.Right - 2; ++x)
+                cell.Light += qGray(marks.pixel(c * 50 + x, y)) > 200;
+    }
+    const TCell &sound = cells[0], &stress = cells[1];
+    EXPECT_GT(stress.Right - stress.Left, sound.Right - sound.Left + 10);
+    EXPECT_GT(sound.Blue, sound.Red * 2) << "the sound tag is blue";
+    EXPECT_GT(stress.Red, stress.Blue * 2) << "the stress tag is orange";
+    EXPECT_GT(sound.Light, 10);
+    EXPECT_GT(stress.Light, 10);
 }
 
 } // namespace

@@ -166,7 +166,26 @@ TEST(CourseLoader, AnEmptyFirstLevelNameGoesIntoTheInitialLevel)
     ASSERT_TRUE(l.Result.Ok());
     ASSERT_EQ(l.Result.Data[0].Item.size(), 1);
     EXPECT_EQ(l.Result.Data[0].Item[0].Item.size(), 1);
+    EXPECT_TRUE(l.Result.Data[0].LevelName.isEmpty());
     EXPECT_TRUE(l.Result.Data[1].Item.isEmpty());
+}
+
+TEST(CourseLoader, ShowsOnlyTheUnnamedFirstLevelByANameOfItsOwn)
+{
+    const struct {
+        int index;
+        const char *stored;
+        const char *shown;
+    } cases[] = {
+        {0, "", "Level 1"},
+        {0, "Intro", "Intro"},
+        {1, "", ""},
+        {1, "Level 2", "Level 2"},
+        {7, "Level 1", "Level 1"},
+    };
+    for (const auto &c : cases)
+        EXPECT_EQ(LevelNameText(c.index, QByteArray(c.stored)), QString::fromLatin1(c.shown))
+            << c.index << " \"" << c.stored << '"';
 }
 
 TEST(CourseLoader, CutsLongNamesToTheirByteLimitsEvenThroughACharacter)

@@ -594,27 +594,35 @@ def test_guide_and_information(s):
 
 
 def test_level_menu_statistics(s):
-    # A learner whose progress knows 10 words and misses 5 of the 30.
+    # A learner who knows 10 and misses 5 of the 30 words of band A in every
+    # level. Every level with words then shows the same bar, and so does the
+    # total row, however many levels the course fills; a level without words
+    # shows none.
     os.makedirs(os.path.join(s.app_dir, "Score"))
     with open(os.path.join(s.app_dir, "Score.ini"), "wb") as f:
         f.write(b"e2e.dat\r\n")
-    tokens = ["101"] * 10 + ["401"] * 5 + ["000"] * 15
+    tokens = ",".join(["101"] * 10 + ["401"] * 5 + ["000"] * 15).encode()
     with open(os.path.join(s.app_dir, "Score", "e2e.dat"), "wb") as f:
         f.write(b"Way=0,Word=0,New=1,Once=0,Level=2,Pattern=1,WordType=1,Set1=0,Set2=0,Set3=0,Set4=0,Set5=0,"
-                b"Set6=0,Set7=0\r\n\r\n\r\n\r\n" + ",".join(tokens).encode() + b"\r\n")
+                b"Set6=0,Set7=0\r\n" + (tokens + b"\r\n\r\n\r\n") * 8)
     window = s.launch("the main window appears for a learner with progress")
     if window is None:
         return
     s.click(window, *TITLE_START)
     shot = s.shot(window, "level-menu-progress", lambda shot: shot.pixel(573, 207) == (0, 255, 0))
     green, red = (0, 255, 0), (255, 0, 0)
-    for row in (1, 8):
+    filled = []
+    for row in range(9):
         top = 38 * row + 169
         bar = [shot.pixel(x, top) for x in range(573, 649)] + [shot.pixel(573, top + 22)]
+        if row != 1 and row != 8 and all(p not in (green, red) for p in bar):
+            continue
+        filled.append(row)
         check(bar[:50] == [green] * 50 and bar[50:75] == [red] * 25 and bar[75] not in (green, red)
               and bar[76] == green, "row %d shows 10 of 30 words known in green and 5 unknown in red" % row)
         check(shot.pixel(573, top - 1) != green and shot.pixel(573, top + 23) != green,
               "row %d's bar spans exactly 23 pixels" % row)
+    print("      levels with words on the menu: %s" % ", ".join("Level %d" % (row + 1) for row in filled if row < 8))
     s.close_and_wait(window)
 
 
@@ -661,18 +669,20 @@ def test_training_typing(s):
     for n in range(11):
         s.key("ctrl+j")
         shot = s.shot(window, "forward-%d" % (n + 1), changed_from(shot), steady=True)
-    s.type("I have friends in Ky", delay=40)
-    shot = s.shot(window, "sentence-typing", lambda shot: shot.pixel(43 + 14 * 20 + 7, 198 + 37) == MAGENTA)
-    # 51 characters on line 1: X0 = 10 + (780 - 714) / 2 = 43; the cursor
+    s.type("There are two roads ", delay=40)
+    # 49 characters on line 1: X0 = 10 + (780 - 686) / 2 = 57; the cursor
     # stands under character 21 of line 1.
-    x = 43 + 14 * 20
+    x = 57 + 14 * 20
+    shot = s.shot(window, "sentence-typing", lambda shot: shot.pixel(x + 7, 198 + 37) == MAGENTA)
     check(shot.pixel(x + 7, 198 + 37) == MAGENTA and shot.pixel(x + 13, 198 + 39) == MAGENTA
           and shot.pixel(x + 6, 198 + 38) != MAGENTA and shot.pixel(x + 14, 198 + 38) != MAGENTA,
           "the sentence cursor bar stands under the next character of line 1")
-    s.type("oto and Tokyo So lets visit either town", delay=40)
+    s.type("to the station You can take either road", delay=40)
+    # The subject "two roads to the station." starts at character 11.
+    subject = 57 + 14 * 10 + 1
     subject_blue = (0, 153, 255)
-    shot = s.shot(window, "sentence-complete", lambda shot: shot.pixel(43 + 1, 198 + 16) == subject_blue)
-    check(shot.pixel(43 + 1, 198 + 16) == subject_blue, "a completed sentence shows its subject band in blue")
+    shot = s.shot(window, "sentence-complete", lambda shot: shot.pixel(subject, 198 + 16) == subject_blue)
+    check(shot.pixel(subject, 198 + 16) == subject_blue, "a completed sentence shows its subject band in blue")
     s.close_and_wait(window)
 
 

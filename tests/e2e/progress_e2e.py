@@ -79,14 +79,21 @@ def train_rest_and_leave(s, window):
     s.shot(window, "course-after-run", showing("SCR12000", COURSE_POINTS))
 
 
-def test_cancelled_dialog_then_training(s):
-    window = s.launch("the main window appears")
+def open_user_dialog(s, what):
+    """Starts the program and opens the user dialog from the level menu;
+    returns the main window and the dialog, either None when it failed."""
+    window = s.launch(what)
     if window is None:
-        return
+        return None, None
     s.open_level_menu(window)
     s.click(window, *NAME_SELECT)
     dialog = s.wait_dialog()
     check(dialog is not None, "the user dialog opens")
+    return window, dialog
+
+
+def test_cancelled_dialog_then_training(s):
+    window, dialog = open_user_dialog(s, "the main window appears")
     if dialog is None:
         return
     s.click(dialog, *DIALOG_CANCEL)
@@ -137,13 +144,9 @@ def test_kill_after_run_and_term_during_run(s):
     check(os.path.isfile(ini) and open(ini, "rb").read() == b"-----.dat\r\n", "Score.ini is written on SIGTERM")
 
     # A request to end while the user dialog is open ends the program too.
-    window = s.launch("the program starts a third time")
-    if window is None:
+    window, dialog = open_user_dialog(s, "the program starts a third time")
+    if dialog is None:
         return
-    s.open_level_menu(window)
-    s.click(window, *NAME_SELECT)
-    dialog = s.wait_dialog()
-    check(dialog is not None, "the user dialog opens")
     os.remove(ini)
     s.procs[-1].send_signal(signal.SIGHUP)
     check(wait_exit(s.procs[-1], WAIT) == 0, "SIGHUP while the dialog is open ends the program")
@@ -158,15 +161,9 @@ def test_wave_dash_name(s):
                 b"Set6=0,Set7=0\r\n\r\n\r\n\r\n104,000\r\n")
     with open(os.path.join(s.app_dir, "Score.ini"), "wb") as f:
         f.write("c～d.dat\r\n".encode("cp932"))
-    window = s.launch("the main window appears")
-    if window is None:
-        return
+    window, dialog = open_user_dialog(s, "the main window appears")
     check(os.path.isfile(score_path(s, "c～d")) and not os.path.exists(score_path(s, "c〜d")),
           "an old file under 〜 is renamed to the name Score.ini gives back")
-    s.open_level_menu(window)
-    s.click(window, *NAME_SELECT)
-    dialog = s.wait_dialog()
-    check(dialog is not None, "the user dialog opens")
     if dialog is None:
         return
     s.click(dialog, *DIALOG_ADD)
@@ -235,11 +232,10 @@ def test_foreign_progress_file(s):
 
 
 def test_two_runtime_folders(s):
-    first = s.start()
-    window = s.wait_window()
-    check(window is not None, "the first copy shows its window")
+    window = s.launch("the first copy shows its window")
     if window is None:
         return
+    first = s.procs[-1]
     before = sorted(os.listdir(s.app_dir))
     other = dict(s.env)
     other["XDG_RUNTIME_DIR"] = os.path.join(s.dir, "runtime-2")

@@ -163,7 +163,7 @@ TEST_F(PanelsOnScreens, TheStartScreenNamesLevelBandAndPattern)
     {
         QPainter window(&screen);
         AtControl(window, QRect(200, 124, 400, 70),
-                  [&](QPainter &c) { DrawLevelNamePanel(c, 400, ShortNameText(level.LevelName)); });
+                  [&](QPainter &c) { DrawLevelNamePanel(c, 400, LevelNameText(1, level.LevelName)); });
         AtControl(window, QRect(200, 212, 400, 60),
                   [&](QPainter &c) { DrawBandNamePanel(c, 400, ShortNameText(level.Item[0].BandName)); });
         AtControl(window, QRect(200, 362, 400, 60),

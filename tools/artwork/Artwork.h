@@ -1,6 +1,8 @@
 #pragma once
 
 #include <QImage>
+#include <QPainter>
+#include <QPointF>
 #include <QString>
 
 #include <vector>
@@ -23,6 +25,11 @@ void AddCourseButtons(TArtworkList &list);
 void AddSubWindow(TArtworkList &list);
 void AddBackgrounds(TArtworkList &list);
 void AddGuidePages(TArtworkList &list);
+
+// One cell of the pronunciation marks, 50 x 10 from topLeft: cell 0 warns of
+// a sound, cell 1 of the stress. The guide draws them as the training
+// screen shows them.
+void DrawPronunciationMark(QPainter &painter, const QPointF &topLeft, int cell);
 
 // A labelled sheet of every picture at 1:1, frames set apart, for review.
 QImage MakeContactSheet(const TArtworkList &list);

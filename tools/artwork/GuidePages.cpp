@@ -89,7 +89,7 @@ QImage Page1()
         DrawLabel(p, QRectF(40, 402, 330, 24), QStringLiteral("はじめての方へ"), JpFont(15, true), Palette::Accent,
                   Qt::AlignVCenter | Qt::AlignLeft);
         DrawParagraph(p, QRectF(40, 430, 330, 66),
-                      QStringLiteral("まずは「レベル2」「バンドA」「単語＋例文」で始めてみましょう。"), Body(), Palette::Ink);
+                      QStringLiteral("まずは自分に合ったレベルを選び、「バンドA」「単語＋例文」で始めてみましょう。"), Body(), Palette::Ink);
     });
 }
 
@@ -124,12 +124,25 @@ QImage Page3()
                             "Backspaceキーで1文字戻れます。\n"
                             "最後まで打つと Enter マークが出ます。Enterキーを2回押すと次へ進みます"
                             "（1回目で先頭に戻るので、続けて打ち直すこともできます）。"));
+        // The two marks over the part-of-speech card, drawn as the training
+        // screen shows them, each with what it warns of.
         FillRounded(p, QRectF(40, y + 4, 438, 486 - y), QColor(0xFF, 0xF4, 0xE6), QColor(0xF3, 0xC9, 0x96));
-        DrawLabel(p, QRectF(54, y + 12, 400, 22), QStringLiteral("ポイント"), JpFont(14, true), Palette::Accent,
+        DrawLabel(p, QRectF(54, y + 12, 400, 22), QStringLiteral("品詞の上の印"), JpFont(14, true), Palette::Accent,
                   Qt::AlignVCenter | Qt::AlignLeft);
-        DrawParagraph(p, QRectF(54, y + 38, 410, 440 - y),
+        const struct { int Cell; const char *Text; } marks[] = {
+            {0, "発音に注意（つづりと違う音：said, listen）"},
+            {1, "アクセントに注意（強く読む位置：hotel, event）"}};
+        double top = y + 40;
+        for (const auto &m : marks) {
+            FillRounded(p, QRectF(54, top, 60, 20), Qt::white, QColor(), 3);
+            DrawPronunciationMark(p, QPointF(59, top + 5), m.Cell);
+            DrawLabel(p, QRectF(124, top - 2, 344, 24), QString::fromUtf8(m.Text), JpFont(13), Palette::Ink,
+                      Qt::AlignVCenter | Qt::AlignLeft);
+            top += 28;
+        }
+        DrawParagraph(p, QRectF(54, top + 2, 410, 484 - top),
                       QStringLiteral("音声（Shift+Enter）で発音を聞きながら打つと、つづりと音が結びついて覚えやすくなります。"),
-                      JpFont(14), Palette::Ink);
+                      JpFont(13), Palette::Ink);
         // A word half typed: blue letters, the rest hidden, the pink cursor.
         FillRounded(p, QRectF(508, 76, 268, 132), Qt::white, Palette::PanelLine);
         DrawLabel(p, QRectF(524, 86, 240, 20), QStringLiteral("打った文字は青"), JpFont(12, true), Palette::Muted, Qt::AlignLeft);

@@ -126,23 +126,11 @@ QImage SvocLabels()
 
 QImage SoundMarks()
 {
-    // Two voice markers: a note with a circled 1 and a note with a circled 2.
     QImage marks = NewImage(100, 10, Qt::white);
     QPainter painter(&marks);
     PrepareSmooth(painter);
-    const std::array<QColor, 2> tones{QColor(0x1F, 0x6F, 0xD0), QColor(0xC0, 0x39, 0x8B)};
-    for (int i = 0; i < 2; ++i) {
-        const double left = i * 50 + 14;
-        const QColor tone = tones[static_cast<size_t>(i)];
-        painter.setPen(Qt::NoPen);
-        painter.setBrush(tone);
-        painter.drawEllipse(QRectF(left, 5.5, 5, 4));
-        painter.fillRect(QRectF(left + 4, 0.5, 1.2, 7), tone);
-        painter.fillRect(QRectF(left + 4, 0.5, 4, 1.5), tone);
-        painter.setBrush(tone);
-        painter.drawEllipse(QRectF(left + 11, 0, 10, 10));
-        DrawLabel(painter, QRectF(left + 11, 0, 10, 10.5), QString::number(i + 1), LatinFont(8, true), Qt::white);
-    }
+    DrawPronunciationMark(painter, QPointF(0, 0), 0);
+    DrawPronunciationMark(painter, QPointF(50, 0), 1);
     return marks;
 }
 
@@ -160,6 +148,21 @@ QImage PartOfSpeechCard(const QString &name, const QString &english, const QColo
 }
 
 } // namespace
+
+void DrawPronunciationMark(QPainter &painter, const QPointF &topLeft, int cell)
+{
+    // A short blue tag for a sound and a long orange one for the stress:
+    // told apart by colour and length before they are read. The text is
+    // hinted to the pixel grid so that it stays sharp at ten pixels.
+    const bool accent = cell == 1;
+    const QRectF tag = accent ? QRectF(topLeft.x() + 1, topLeft.y(), 48, 10) : QRectF(topLeft.x() + 10, topLeft.y(), 30, 10);
+    QPainterPath shape;
+    shape.addRoundedRect(tag, 3, 3);
+    painter.fillPath(shape, accent ? QColor(0xD0, 0x5A, 0x00) : QColor(0x1F, 0x5F, 0xC0));
+    QFont font = JpFont(accent ? 9 : 10, true);
+    font.setHintingPreference(QFont::PreferFullHinting);
+    DrawLabel(painter, tag, accent ? QStringLiteral("アクセント") : QStringLiteral("発音"), font, Qt::white);
+}
 
 void AddMarks(TArtworkList &list)
 {
