@@ -98,7 +98,7 @@ bool TKeySounds::PlayOneCall(int index)
         FFailNextOneCall = false;
         return false;
     }
-    if (!AudioDeviceOpen() || !FNamed[index])
+    if (!FNamed[index] || !WakeAudioDevice())
         return false;
     return Mix_PlayChannel(OneCallClickChannel, FNamed[index], 0) >= 0;
 }
@@ -107,7 +107,7 @@ void TKeySounds::PlayBuffer(int index)
 {
     // Starting a channel that still plays cuts it and starts again from the
     // first sample, so each buffer restarts while the others go on.
-    if (FBuffers[index] && AudioDeviceOpen())
+    if (FBuffers[index] && WakeAudioDevice())
         Mix_PlayChannel(index, FBuffers[index], 0);
 }
 

@@ -17,7 +17,8 @@ struct Mix_Chunk;
 //
 // Every call comes from the user-interface thread and returns at once. No
 // sound device, no mixer or a missing resource make the clicks silent;
-// nothing is reported.
+// nothing is reported. The prepared clicks outlive the mixer's rests: the
+// first click after a silence opens the mixer again and sounds at once.
 enum class TKeyPlayer { OneCall, Buffers };
 
 class TKeySounds {

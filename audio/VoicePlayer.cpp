@@ -25,11 +25,13 @@ void TVoicePlayer::Init()
 
 void TVoicePlayer::Play(const QString &fileName)
 {
-    if (!FSetUp)
+    if (!FSetUp || !WakeAudioDevice())
         return;
     if (fileName == FCurVoiceFile) {
         // Playing an open file again starts it from its beginning, also
         // once it has ended. A file that did not open stays silent.
+        if (FMusic && FMusicOpening != AudioDeviceOpening())
+            LoadMusic();
         if (FMusic)
             Mix_PlayMusic(FMusic, 0);
         return;
@@ -42,9 +44,20 @@ void TVoicePlayer::Play(const QString &fileName)
     FBytes = file.readAll();
     if (FBytes.isEmpty())
         return;
-    FMusic = Mix_LoadMUS_RW(SDL_RWFromConstMem(FBytes.constData(), int(FBytes.size())), 1);
+    LoadMusic();
     if (FMusic)
         Mix_PlayMusic(FMusic, 0);
+}
+
+void TVoicePlayer::LoadMusic()
+{
+    // The mixer's music decoders close whenever the mixer rests, so a voice
+    // loaded under an earlier opening is decoded anew from its bytes; the
+    // old one may still be freed after the mixer has closed.
+    if (FMusic)
+        Mix_FreeMusic(FMusic);
+    FMusic = Mix_LoadMUS_RW(SDL_RWFromConstMem(FBytes.constData(), int(FBytes.size())), 1);
+    FMusicOpening = AudioDeviceOpening();
 }
 
 void TVoicePlayer::Stop()

@@ -13,6 +13,8 @@ struct _Mix_Music;
 // Every call comes from the user-interface thread and returns at once; the
 // voice plays on the mixer's own thread. A missing or unreadable file, no
 // sound device or no mixer make the voice silent and nothing is reported.
+// The file asked for last is kept across the mixer's rests: asked for again
+// after a silence, it plays from its beginning as before.
 class TVoicePlayer {
 public:
     TVoicePlayer() = default;
@@ -43,6 +45,7 @@ public:
     double Duration() const;
 
 private:
+    void LoadMusic();
     void CloseFile();
 
     bool FSetUp = false;
@@ -50,6 +53,8 @@ private:
     // The mixer reads the mp3 from these bytes while it plays.
     QByteArray FBytes;
     _Mix_Music *FMusic = nullptr;
+    // The mixer's opening that FMusic was loaded under.
+    int FMusicOpening = 0;
 };
 
 // The program-wide voice player.
