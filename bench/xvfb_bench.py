@@ -257,8 +257,12 @@ class Bench:
         program = os.path.join(app, "typeko")
         os.link(self.copy, program)
         timer = Timer(self.tool, env, home)
-        pid, spawned, started = timer.launch("typeko", program)
-        timer.wait_for(self.screens.expected["title"])
+        try:
+            pid, spawned, started = timer.launch("typeko", program)
+            timer.wait_for(self.screens.expected["title"])
+        except RuntimeError:
+            timer.finish()
+            raise
         return timer, Process(pid), spawned, started
 
     def open_course(self, timer):
