@@ -122,8 +122,10 @@ class Session:
         os.makedirs(self.app_dir)
         shutil.copy2(os.path.join(BUILD, "typeko"), self.app_dir)
         read_fd, write_fd = os.pipe()
+        # Without -noreset the server resets each time its last client leaves,
+        # and a program started again at that moment cannot connect.
         self.xvfb = subprocess.Popen(["Xvfb", "-displayfd", str(write_fd), "-screen", "0", "1024x768x24", "-nolisten",
-                                      "tcp"], pass_fds=[write_fd], stderr=subprocess.DEVNULL)
+                                      "tcp", "-noreset"], pass_fds=[write_fd], stderr=subprocess.DEVNULL)
         os.close(write_fd)
         number = b""
         while not number.endswith(b"\n"):
