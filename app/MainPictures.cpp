@@ -1,0 +1,86 @@
+// Pictures: which ones each screen draws, decoded when a screen shows and
+// freed once no screen in reach needs them.
+
+#include "Main.h"
+
+#include "EgImage.h"
+#include "MainFormDescription.h"
+
+#include <QTimer>
+
+namespace {
+
+// The screen that always comes next: the start screen leads into the run,
+// and its seconds of waiting are time to decode the training screen.
+int FollowingScreen(int ScreenNo)
+{
+    return ScreenNo == scStart ? scTraining : scNone;
+}
+
+} // namespace
+
+QStringList TFrmMain::PicturesOf(int ScreenNo) const
+{
+    QStringList names{ScreenNo == scGoodbye && GoodbyeUnsaved ? UnsavedGoodbyeName() : ScreenPictureName(ScreenNo)};
+    switch (ScreenNo) {
+    case scLevelMenu:
+    case scCourse:
+        names << QStringLiteral("FONTNUM");
+        break;
+    case scTraining:
+        names << QStringLiteral("FONTLARGE") << QStringLiteral("MARKENTER") << QStringLiteral("FONTSMALL")
+              << QStringLiteral("SVOC") << QStringLiteral("SOUND") << QStringLiteral("COUNTER")
+              << QStringLiteral("MISSMETER") << QStringLiteral("FLAG");
+        for (int i = 1; i <= 8; ++i)
+            names << QStringLiteral("HINSHI%1").arg(i);
+        break;
+    default:
+        break;
+    }
+    return names;
+}
+
+void TFrmMain::HoldPicturesOf(int ScreenNo)
+{
+    const int following = FollowingScreen(ScreenNo);
+    QStringList held = PicturesOf(ScreenNo);
+    if (following != scNone)
+        held << PicturesOf(following);
+    Pictures.KeepOnly(held);
+    // The background is decoded before the paint, which then only draws it;
+    // the strips are decoded when the paint first reads them.
+    Picture(held.first());
+    if (ScreenNo != scTraining)
+        TrainingFrame = QImage();
+
+    // A control keeps its strip while a screen in reach lists it or it is
+    // shown; the others are decoded again when they next show.
+    for (const TControlDesc &desc : MainFormDescription().Controls) {
+        if (desc.Kind != TControlKind::Image || !desc.Picture)
+            continue;
+        TEgImage *control = Control(QString::fromUtf8(desc.Name));
+        if (!control || !control->isHidden() || desc.Screens.Contains(ScreenNo) ||
+            (following != scNone && desc.Screens.Contains(following)))
+            continue;
+        control->FreeDecodedStrip();
+    }
+    if (following != scNone) {
+        // Once the screen has painted, the one that follows is decoded, so
+        // that switching to it costs no more than its paint. It is no pause
+        // of the program's, so it takes no part in the environment's.
+        QTimer::singleShot(0, this, [this, ScreenNo, following] {
+            if (FCurScreenNo == ScreenNo)
+                DecodePicturesOf(following);
+        });
+    }
+}
+
+void TFrmMain::DecodePicturesOf(int ScreenNo)
+{
+    for (const QString &name : PicturesOf(ScreenNo))
+        Picture(name);
+    for (const TControlDesc &desc : MainFormDescription().Controls)
+        if (desc.Kind == TControlKind::Image && desc.Picture && desc.Screens.Contains(ScreenNo))
+            if (const TEgImage *control = Control(QString::fromUtf8(desc.Name)))
+                control->PngImage()->Image();
+}
