@@ -242,6 +242,11 @@ private:
     // Draws the word or the sentence being typed onto a copy of the
     // training picture.
     void DrawTrainingTarget(QImage &frame);
+    // Opens the sound device for the clicks and the voices, once; start-up
+    // does it after the first paint, and the first sound does it when it
+    // comes sooner.
+    void StartSound();
+    bool SoundStarted = false;
     // The program-wide voice player.
     void PlayVoice(const QString &file);
     void StopVoice();

@@ -213,10 +213,17 @@ QString TFrmMain::FormCreate()
     setFixedSize(800, 600);
     PlaceWindow();
     SetScreen(scTitle);
+    return QString();
+}
+
+void TFrmMain::StartSound()
+{
+    if (SoundStarted)
+        return;
+    SoundStarted = true;
     // Sound never stops start-up: without a device both stay silent.
     InitVoicePlayer();
     InitKeySounds();
-    return QString();
 }
 
 QString TFrmMain::LockDataFolder()

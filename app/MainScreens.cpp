@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QTimer>
 
 void TFrmMain::SetScreen(int ScreenNo)
 {
@@ -84,6 +85,10 @@ void TFrmMain::paintEvent(QPaintEvent *event)
 {
     QPainter canvas(this);
     FormPaint(canvas, event->rect());
+    // The sound device opens once the first screen is on its way to the
+    // display; a sound asked for earlier opens it itself.
+    if (!SoundStarted && FCurScreenNo != scNone)
+        QTimer::singleShot(0, this, [this] { StartSound(); });
 }
 
 void TFrmMain::FormPaint(QPainter &canvas, const QRect &area)

@@ -291,11 +291,13 @@ bool TFrmMain::FormKeyPress(QKeyEvent *event)
 
 void TFrmMain::PlayKeySound(int n)
 {
+    StartSound();
     ::PlayKeySound(n);
 }
 
 void TFrmMain::PlayVoice(const QString &file)
 {
+    StartSound();
     ::PlayVoice(file);
 }
 
