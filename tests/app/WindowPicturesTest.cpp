@@ -1,0 +1,220 @@
+// The main window decodes a picture when a screen in reach needs it and
+// frees it when none does; a damaged picture is told as before.
+
+#include "EgImage.h"
+#include "Resources.h"
+#include "WindowTestSupport.h"
+
+#include <QCoreApplication>
+#include <QHash>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+#include <zlib.h>
+
+#include <algorithm>
+#include <memory>
+#include <optional>
+#include <ostream>
+
+namespace {
+
+std::uint32_t BigEndian32(const QByteArray &bytes, qsizetype at)
+{
+    const auto *p = reinterpret_cast<const unsigned char *>(bytes.constData() + at);
+    return std::uint32_t(p[0]) << 24 | std::uint32_t(p[1]) << 16 | std::uint32_t(p[2]) << 8 | std::uint32_t(p[3]);
+}
+
+// The picture with the compressed pixels of its first data chunk scrambled
+// and that chunk's checksum made right again: every chunk is sound, so only
+// decoding finds the damage.
+QByteArray ScrambledPixels(QByteArray png)
+{
+    const qsizetype chunk = png.indexOf("IDAT") - 4;
+    const auto length = qsizetype(BigEndian32(png, chunk));
+    for (qsizetype i = 2; i < length - 4; i += 3)
+        png[chunk + 8 + i] = char(png[chunk + 8 + i] ^ 0x5A);
+    const auto crc = std::uint32_t(crc32(0, reinterpret_cast<const Bytef *>(png.constData() + chunk + 4), uInt(length + 4)));
+    for (int i = 0; i < 4; ++i)
+        png[chunk + 8 + length + i] = char(crc >> (24 - 8 * i));
+    return png;
+}
+
+class WindowPictures : public ::testing::Test {
+protected:
+    // Makes the window and runs its start-up with the program's pictures,
+    // some of them replaced (nothing: the picture is missing); returns what
+    // start-up returned.
+    QString Create(const QHash<QString, std::optional<QByteArray>> &replaced = {})
+    {
+        TFrmMainEnvironment env = TestEnvironment(Folder.path());
+        env.ShowMessage = [this](const QString &text) { Messages.append(text); };
+        env.Pause = [this](int, const std::function<void()> &then) {
+            if (HoldPauses)
+                Held.push_back(then);
+            else
+                then();
+        };
+        env.Pictures = [replaced](const QString &name) {
+            return replaced.contains(name) ? replaced.value(name) : LoadResource(name);
+        };
+        Window = std::make_unique<TFrmMain>(env);
+        return Window->FormCreate();
+    }
+
+    void Start(const QHash<QString, std::optional<QByteArray>> &replaced = {})
+    {
+        const QString error = Create(replaced);
+        ASSERT_TRUE(error.isEmpty()) << error.toStdString();
+        Window->show();
+        ASSERT_TRUE(QTest::qWaitForWindowExposed(Window.get()));
+        Settle();
+    }
+
+    // Paints the window with its controls and runs what was left for after
+    // the event, such as a message about a picture.
+    void Settle()
+    {
+        Window->grab();
+        QCoreApplication::processEvents();
+    }
+
+    void Click(const char *name)
+    {
+        TEgImage *control = Window->Control(QString::fromLatin1(name));
+        ASSERT_TRUE(control->isVisible()) << name;
+        QTest::mouseClick(Window->windowHandle(), Qt::LeftButton, {}, control->geometry().center());
+        Settle();
+    }
+
+    QStringList HeldPictures() const
+    {
+        QStringList names = TFrmMainTestAccess::ScreenImage(*Window).keys();
+        names.sort();
+        return names;
+    }
+
+    bool StripDecoded(const char *name) const
+    {
+        return Window->Control(QString::fromLatin1(name))->PngImage()->Decoded();
+    }
+
+    QTemporaryDir Folder;
+    std::unique_ptr<TFrmMain> Window;
+    QStringList Messages;
+    bool HoldPauses = false;
+    std::vector<std::function<void()>> Held;
+};
+
+TEST_F(WindowPictures, OnlyTheScreenShownHoldsItsPictureAndItsControlsStrips)
+{
+    Start();
+    EXPECT_EQ(HeldPictures(), QStringList{QStringLiteral("SCR00000")});
+    EXPECT_TRUE(StripDecoded("ImgBtn1"));
+    EXPECT_FALSE(StripDecoded("bLevel1"));
+    EXPECT_FALSE(StripDecoded("bHint"));
+
+    Click("ImgBtn1");
+    ASSERT_EQ(Window->CurScreenNo(), 10000);
+    EXPECT_EQ(HeldPictures(), (QStringList{QStringLiteral("FONTNUM"), QStringLiteral("SCR10000")}));
+    EXPECT_TRUE(StripDecoded("bLevel1"));
+    EXPECT_FALSE(StripDecoded("ImgBtn1"));
+
+    Click("bBack2");
+    ASSERT_EQ(Window->CurScreenNo(), 0);
+    EXPECT_EQ(HeldPictures(), QStringList{QStringLiteral("SCR00000")});
+    EXPECT_FALSE(StripDecoded("bLevel1"));
+    EXPECT_TRUE(StripDecoded("ImgBtn1"));
+}
+
+TEST_F(WindowPictures, TheStartScreenDecodesTheTrainingScreenWhileItWaits)
+{
+    Start();
+    Click("ImgBtn1");
+    Click("bLevel2");
+    ASSERT_EQ(Window->CurScreenNo(), 12000);
+    EXPECT_FALSE(StripDecoded("bHint"));
+
+    HoldPauses = true;
+    Click("bTraining");
+    ASSERT_EQ(Window->CurScreenNo(), 88888);
+    const QStringList waiting = HeldPictures();
+    for (const char *name : {"SCR88888", "SCR13000", "FONTLARGE", "FONTSMALL", "COUNTER"})
+        EXPECT_TRUE(waiting.contains(QString::fromLatin1(name))) << name;
+    EXPECT_FALSE(waiting.contains(QStringLiteral("SCR12000")));
+    EXPECT_TRUE(StripDecoded("bHint"));
+    EXPECT_FALSE(StripDecoded("bTraining"));
+
+    // Enter ends the wait; the start screen's picture goes with it.
+    QTest::keyClick(Window->windowHandle(), Qt::Key_Return);
+    HoldPauses = false;
+    while (!Held.empty())
+        std::exchange(Held, {}).front()();
+    Settle();
+    ASSERT_EQ(Window->CurScreenNo(), 13000);
+    EXPECT_FALSE(HeldPictures().contains(QStringLiteral("SCR88888")));
+    EXPECT_TRUE(HeldPictures().contains(QStringLiteral("SCR13000")));
+    EXPECT_TRUE(Messages.isEmpty()) << Messages.join(u'\n').toStdString();
+}
+
+struct TDamagedCase {
+    const char *Picture;
+    // The damage, or nothing for a missing picture.
+    std::optional<QByteArray> (*Damage)(QByteArray png);
+    const char16_t *Message;
+};
+
+void PrintTo(const TDamagedCase &c, std::ostream *out)
+{
+    *out << c.Picture;
+}
+
+const TDamagedCase StartUpCases[] = {
+    {"SCR20002", [](QByteArray) { return std::optional<QByteArray>(); }, u"画像 SCR20002 が見つかりません。"},
+    {"SCR99999N", [](QByteArray png) { return std::optional(png.left(png.size() / 2)); },
+     u"画像 SCR99999N: PNG画像を読み込めません（"},
+    {"FONTLARGE", [](QByteArray png) { return std::optional(png.left(30)); }, u"画像 FONTLARGE: PNG画像を読み込めません（"},
+    {"HINSHI8", [](QByteArray) { return std::optional(QByteArray("GIF89a, not a PNG")); },
+     u"画像 HINSHI8: PNG画像ではありません。"},
+    {"bHint", [](QByteArray png) { return std::optional(png.left(png.size() - 1)); },
+     u"画像 bHint: PNG画像を読み込めません（"},
+};
+
+class WindowDamagedPicture : public WindowPictures, public testing::WithParamInterface<TDamagedCase> {
+};
+
+TEST_P(WindowDamagedPicture, StopsStartUpWithItsMessage)
+{
+    const TDamagedCase &c = GetParam();
+    const QString name = QString::fromLatin1(c.Picture);
+    const QString error = Create({{name, c.Damage(*LoadResource(name))}});
+    EXPECT_TRUE(error.startsWith(QString::fromUtf16(c.Message))) << error.toStdString();
+}
+
+INSTANTIATE_TEST_SUITE_P(MissingCutAndForeign, WindowDamagedPicture, testing::ValuesIn(StartUpCases),
+                         [](const testing::TestParamInfo<TDamagedCase> &info) { return info.param.Picture; });
+
+// Damage that only decoding finds: the screen that needs the picture shows
+// without it, the message comes once, after the paint, and the window goes on.
+TEST_F(WindowPictures, APictureDamagedInsideItsDataIsToldOnceWhenItsScreenFirstShows)
+{
+    for (const char *damaged : {"SCR10000", "bLevel1"}) {
+        const QString name = QString::fromLatin1(damaged);
+        Messages.clear();
+        Start({{name, ScrambledPixels(*LoadResource(name))}});
+        EXPECT_TRUE(Messages.isEmpty()) << damaged;
+        Click("ImgBtn1");
+        ASSERT_EQ(Messages.size(), 1) << damaged;
+        EXPECT_TRUE(Messages[0].startsWith(QStringLiteral("画像 %1: PNG画像を読み込めません（").arg(name)))
+            << Messages[0].toStdString();
+
+        Click("bBack2");
+        Click("ImgBtn1");
+        EXPECT_EQ(Messages.size(), 1) << damaged;
+        Click("bLevel2");
+        EXPECT_EQ(Window->CurScreenNo(), 12000) << damaged;
+        Window.reset();
+    }
+}
+
+} // namespace
