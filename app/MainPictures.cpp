@@ -8,13 +8,23 @@
 
 #include <QTimer>
 
+#include <algorithm>
+
 namespace {
 
-// The screen that always comes next: the start screen leads into the run,
-// and its seconds of waiting are time to decode the training screen.
-int FollowingScreen(int ScreenNo)
+// The screens that certainly come next: the start screen leads into the
+// run, and every way out of a run leads back to the course screen, so a
+// run's last key changes the screen without decoding anything.
+QList<int> FollowingScreens(int ScreenNo)
 {
-    return ScreenNo == scStart ? scTraining : scNone;
+    switch (ScreenNo) {
+    case scStart:
+        return {scTraining, scCourse};
+    case scTraining:
+        return {scCourse};
+    default:
+        return {};
+    }
 }
 
 } // namespace
@@ -42,10 +52,10 @@ QStringList TFrmMain::PicturesOf(int ScreenNo) const
 
 void TFrmMain::HoldPicturesOf(int ScreenNo)
 {
-    const int following = FollowingScreen(ScreenNo);
+    const QList<int> following = FollowingScreens(ScreenNo);
     QStringList held = PicturesOf(ScreenNo);
-    if (following != scNone)
-        held << PicturesOf(following);
+    for (const int screen : following)
+        held << PicturesOf(screen);
     Pictures.KeepOnly(held);
     // The background is decoded before the paint, which then only draws it;
     // the strips are decoded when the paint first reads them.
@@ -60,17 +70,20 @@ void TFrmMain::HoldPicturesOf(int ScreenNo)
             continue;
         TEgImage *control = Control(QString::fromUtf8(desc.Name));
         if (!control || !control->isHidden() || desc.Screens.Contains(ScreenNo) ||
-            (following != scNone && desc.Screens.Contains(following)))
+            std::any_of(following.begin(), following.end(),
+                        [&](int screen) { return desc.Screens.Contains(screen); }))
             continue;
         control->FreeDecodedStrip();
     }
-    if (following != scNone) {
-        // Once the screen has painted, the one that follows is decoded, so
-        // that switching to it costs no more than its paint. It is no pause
-        // of the program's, so it takes no part in the environment's.
+    if (!following.isEmpty()) {
+        // Once the screen has painted, the ones that follow are decoded, so
+        // that switching to them costs no more than their paint. It is no
+        // pause of the program's, so it takes no part in the environment's.
         QTimer::singleShot(0, this, [this, ScreenNo, following] {
-            if (FCurScreenNo == ScreenNo)
-                DecodePicturesOf(following);
+            if (FCurScreenNo != ScreenNo)
+                return;
+            for (const int screen : following)
+                DecodePicturesOf(screen);
         });
     }
 }

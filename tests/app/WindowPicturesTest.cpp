@@ -55,7 +55,8 @@ protected:
             else
                 then();
         };
-        env.Pictures = [replaced](const QString &name) {
+        env.Pictures = [this, replaced](const QString &name) {
+            ++Reads[name];
             return replaced.contains(name) ? replaced.value(name) : LoadResource(name);
         };
         Window = std::make_unique<TFrmMain>(env);
@@ -102,6 +103,9 @@ protected:
     QTemporaryDir Folder;
     std::unique_ptr<TFrmMain> Window;
     QStringList Messages;
+    // How often each picture was read: once to check it, then once for
+    // each decoding.
+    QHash<QString, int> Reads;
     bool HoldPauses = false;
     std::vector<std::function<void()>> Held;
 };
@@ -127,23 +131,25 @@ TEST_F(WindowPictures, OnlyTheScreenShownHoldsItsPictureAndItsControlsStrips)
     EXPECT_TRUE(StripDecoded("ImgBtn1"));
 }
 
-TEST_F(WindowPictures, TheStartScreenDecodesTheTrainingScreenWhileItWaits)
+TEST_F(WindowPictures, TheStartScreenDecodesTheTrainingScreenAndARunKeepsTheCourseScreenForItsEnd)
 {
     Start();
     Click("ImgBtn1");
     Click("bLevel2");
     ASSERT_EQ(Window->CurScreenNo(), 12000);
     EXPECT_FALSE(StripDecoded("bHint"));
+    const int courseDecodes = Reads.value(QStringLiteral("SCR12000"));
 
     HoldPauses = true;
     Click("bTraining");
     ASSERT_EQ(Window->CurScreenNo(), 88888);
     const QStringList waiting = HeldPictures();
-    for (const char *name : {"SCR88888", "SCR13000", "FONTLARGE", "FONTSMALL", "COUNTER"})
+    for (const char *name : {"SCR88888", "SCR13000", "FONTLARGE", "FONTSMALL", "COUNTER", "SCR12000", "FONTNUM"})
         EXPECT_TRUE(waiting.contains(QString::fromLatin1(name))) << name;
-    EXPECT_FALSE(waiting.contains(QStringLiteral("SCR12000")));
+    EXPECT_FALSE(waiting.contains(QStringLiteral("SCR10000")));
     EXPECT_TRUE(StripDecoded("bHint"));
-    EXPECT_FALSE(StripDecoded("bTraining"));
+    EXPECT_TRUE(StripDecoded("bTraining"));
+    EXPECT_FALSE(StripDecoded("bLevel2"));
 
     // Enter ends the wait; the start screen's picture goes with it.
     QTest::keyClick(Window->windowHandle(), Qt::Key_Return);
@@ -153,7 +159,15 @@ TEST_F(WindowPictures, TheStartScreenDecodesTheTrainingScreenWhileItWaits)
     Settle();
     ASSERT_EQ(Window->CurScreenNo(), 13000);
     EXPECT_FALSE(HeldPictures().contains(QStringLiteral("SCR88888")));
-    EXPECT_TRUE(HeldPictures().contains(QStringLiteral("SCR13000")));
+    EXPECT_TRUE(HeldPictures().contains(QStringLiteral("SCR12000")));
+
+    // Back on the course screen nothing was decoded again, and what only the
+    // run needs is gone.
+    Click("bBack2");
+    ASSERT_EQ(Window->CurScreenNo(), 12000);
+    EXPECT_EQ(Reads.value(QStringLiteral("SCR12000")), courseDecodes);
+    EXPECT_EQ(HeldPictures(), (QStringList{QStringLiteral("FONTNUM"), QStringLiteral("SCR12000")}));
+    EXPECT_FALSE(StripDecoded("bHint"));
     EXPECT_TRUE(Messages.isEmpty()) << Messages.join(u'\n').toStdString();
 }
 
