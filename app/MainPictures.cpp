@@ -90,8 +90,11 @@ void TFrmMain::HoldPicturesOf(int ScreenNo)
 
 void TFrmMain::DecodePicturesOf(int ScreenNo)
 {
+    // A target shows at most three of the part-of-speech pictures, so each
+    // is decoded when its panel first draws it.
     for (const QString &name : PicturesOf(ScreenNo))
-        Picture(name);
+        if (!name.startsWith(u"HINSHI"))
+            Picture(name);
     for (const TControlDesc &desc : MainFormDescription().Controls)
         if (desc.Kind == TControlKind::Image && desc.Picture && desc.Screens.Contains(ScreenNo))
             if (const TEgImage *control = Control(QString::fromUtf8(desc.Name)))
