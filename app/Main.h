@@ -213,10 +213,12 @@ private:
     // The pictures a screen draws: its background and the strips its
     // paint reads.
     QStringList PicturesOf(int ScreenNo) const;
-    // Holds decoded what the screen now shown and the one that certainly
-    // follows it need, and frees every other picture and strip.
+    // Holds decoded what the screen now shown and the ones that certainly
+    // follow it need, and frees every other picture and strip; what the
+    // following screens lack is decoded once this one has painted.
     void HoldPicturesOf(int ScreenNo);
-    // Decodes what a screen needs before it is shown.
+    // Decodes ahead what a screen draws: its pictures and its controls'
+    // strips.
     void DecodePicturesOf(int ScreenNo);
     // A picture the paint reads, decoded on first use.
     QImage Picture(const QString &name) { return Pictures.Picture(name); }

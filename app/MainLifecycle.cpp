@@ -9,7 +9,6 @@
 #include "Fonts.h"
 #include "KeySounds.h"
 #include "MainFormDescription.h"
-#include "PngImage.h"
 #include "Resources.h"
 #include "Commands.h"
 #include "FileErrors.h"
@@ -32,16 +31,6 @@
 #include <cstdlib>
 
 namespace {
-
-// The screens with a picture of their own, in the order they are checked;
-// the goodbye of a close that could not save the progress follows them.
-constexpr int PictureScreens[] = {scTitle,          scLevelMenu,      scCourse,    scTraining,    scGuideFirst,
-                                  scGuideFirst + 1, scGuideFirst + 2, scGuideLast - 1, scGuideLast, scInformation,
-                                  scStart,          scGoodbye};
-
-// The strips that panels and text are drawn from, shared by several controls.
-const char *const SharedPictures[] = {"FONTNUM", "FONTLARGE", "FONTSMALL", "MARKENTER", "MISSMETER",
-                                      "FLAG",    "SVOC",      "SOUND",     "COUNTER"};
 
 void DefaultMessage(const QString &text)
 {
@@ -140,19 +129,6 @@ void TFrmMain::CreateControls()
 #define TYPEKO_BIND_CONTROL(name) name = Controls.value(QStringLiteral(#name));
     TYPEKO_MAIN_IMAGE_CONTROLS(TYPEKO_BIND_CONTROL)
 #undef TYPEKO_BIND_CONTROL
-}
-
-QString TFrmMain::CheckPictures() const
-{
-    QStringList names;
-    for (const int screen : PictureScreens)
-        names.append(ScreenPictureName(screen));
-    names.append(UnsavedGoodbyeName());
-    for (const char *name : SharedPictures)
-        names.append(QString::fromLatin1(name));
-    for (int i = 1; i <= 8; ++i)
-        names.append(QStringLiteral("HINSHI%1").arg(i));
-    return Pictures.Check(names);
 }
 
 QString TFrmMain::FormCreate()

@@ -12,6 +12,29 @@
 
 namespace {
 
+// The screens with a picture of their own, in the order they are checked;
+// the goodbye of a close that could not save the progress follows them.
+constexpr int PictureScreens[] = {scTitle,          scLevelMenu,      scCourse,    scTraining,    scGuideFirst,
+                                  scGuideFirst + 1, scGuideFirst + 2, scGuideLast - 1, scGuideLast, scInformation,
+                                  scStart,          scGoodbye};
+
+// The strip the numbers of the level menu and the course screen are drawn from.
+const char *const NumberStrip = "FONTNUM";
+
+// The strips the training screen draws its target, marks and panels from.
+const char *const TrainingStrips[] = {"FONTLARGE", "MARKENTER", "FONTSMALL", "SVOC",
+                                      "SOUND",     "COUNTER",   "MISSMETER", "FLAG"};
+
+// The part-of-speech pictures, by code 1 to 8. A target shows at most three
+// of them, so each is decoded when its panel first draws it, not ahead.
+QStringList PartPictures()
+{
+    QStringList names;
+    for (int code = 1; code <= 8; ++code)
+        names << QStringLiteral("HINSHI%1").arg(code);
+    return names;
+}
+
 // The screens that certainly come next: the start screen leads into the
 // run, and every way out of a run leads back to the course screen, so a
 // run's last key changes the screen without decoding anything.
@@ -29,20 +52,30 @@ QList<int> FollowingScreens(int ScreenNo)
 
 } // namespace
 
+QString TFrmMain::CheckPictures() const
+{
+    QStringList names;
+    for (const int screen : PictureScreens)
+        names << ScreenPictureName(screen);
+    names << UnsavedGoodbyeName() << QString::fromLatin1(NumberStrip);
+    for (const char *name : TrainingStrips)
+        names << QString::fromLatin1(name);
+    names << PartPictures();
+    return Pictures.Check(names);
+}
+
 QStringList TFrmMain::PicturesOf(int ScreenNo) const
 {
     QStringList names{ScreenNo == scGoodbye && GoodbyeUnsaved ? UnsavedGoodbyeName() : ScreenPictureName(ScreenNo)};
     switch (ScreenNo) {
     case scLevelMenu:
     case scCourse:
-        names << QStringLiteral("FONTNUM");
+        names << QString::fromLatin1(NumberStrip);
         break;
     case scTraining:
-        names << QStringLiteral("FONTLARGE") << QStringLiteral("MARKENTER") << QStringLiteral("FONTSMALL")
-              << QStringLiteral("SVOC") << QStringLiteral("SOUND") << QStringLiteral("COUNTER")
-              << QStringLiteral("MISSMETER") << QStringLiteral("FLAG");
-        for (int i = 1; i <= 8; ++i)
-            names << QStringLiteral("HINSHI%1").arg(i);
+        for (const char *name : TrainingStrips)
+            names << QString::fromLatin1(name);
+        names << PartPictures();
         break;
     default:
         break;
@@ -90,10 +123,9 @@ void TFrmMain::HoldPicturesOf(int ScreenNo)
 
 void TFrmMain::DecodePicturesOf(int ScreenNo)
 {
-    // A target shows at most three of the part-of-speech pictures, so each
-    // is decoded when its panel first draws it.
+    const QStringList onDemand = PartPictures();
     for (const QString &name : PicturesOf(ScreenNo))
-        if (!name.startsWith(u"HINSHI"))
+        if (!onDemand.contains(name))
             Picture(name);
     for (const TControlDesc &desc : MainFormDescription().Controls)
         if (desc.Kind == TControlKind::Image && desc.Picture && desc.Screens.Contains(ScreenNo))
