@@ -2,11 +2,15 @@
 // frees it when none does; a damaged picture is told as before.
 
 #include "EgImage.h"
+#include "PngImage.h"
+#include "RasterOps.h"
 #include "Resources.h"
+#include "TrainingScreen.h"
 #include "WindowTestSupport.h"
 
 #include <QCoreApplication>
 #include <QHash>
+#include <QPainter>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -55,6 +59,9 @@ protected:
             else
                 then();
         };
+        // Each look at the clock is half a second on, so the start screen's
+        // wait ends by itself after a few looks.
+        env.TickCount = [this] { return Ticks += 500; };
         env.Pictures = [this, replaced](const QString &name) {
             ++Reads[name];
             return replaced.contains(name) ? replaced.value(name) : LoadResource(name);
@@ -106,6 +113,7 @@ protected:
     // How often each picture was read: once to check it, then once for
     // each decoding.
     QHash<QString, int> Reads;
+    qint64 Ticks = 0;
     bool HoldPauses = false;
     std::vector<std::function<void()>> Held;
 };
@@ -169,6 +177,66 @@ TEST_F(WindowPictures, TheStartScreenDecodesTheTrainingScreenAndARunKeepsTheCour
     EXPECT_EQ(HeldPictures(), (QStringList{QStringLiteral("FONTNUM"), QStringLiteral("SCR12000")}));
     EXPECT_FALSE(StripDecoded("bHint"));
     EXPECT_TRUE(Messages.isEmpty()) << Messages.join(u'\n').toStdString();
+}
+
+// The marks are drawn onto a copy of their rows of the picture, which each
+// paint lays over the picture: a paint of part of the window, as a key
+// makes, shows them as the first paint of the target did.
+TEST_F(WindowPictures, TheTrainingScreenShowsTheTargetsPronunciationMarksOverAWhiteStrip)
+{
+    Start();
+    Click("ImgBtn1");
+    Click("bLevel2");
+    Click("bTraining");
+    ASSERT_EQ(Window->CurScreenNo(), 13000);
+
+    // On to the first target that has marks, a sentence.
+    const auto layoutNow = [&] {
+        TTrainingState run = Window->RunState();
+        return LayOutTrainingScreen(run, Window->Pattern(), false);
+    };
+    const auto hasMarks = [](const TTrainingLayout &layout) {
+        return std::any_of(layout.Parts.begin(), layout.Parts.end(),
+                           [](const TPartPicture &part) { return part.Visible && part.SoundMarkCell >= 0; });
+    };
+    for (int n = 0; n < 20 && !hasMarks(layoutNow()); ++n) {
+        QTest::keyClick(Window->windowHandle(), Qt::Key_J, Qt::ControlModifier);
+        Settle();
+    }
+
+    // What the rows must show, made from the pictures themselves.
+    const TTrainingLayout layout = layoutNow();
+    QImage expected = LoadPicture(QStringLiteral("SCR13000")).Image;
+    const QImage marks = LoadPicture(QStringLiteral("SOUND")).Image;
+    int marked = 0;
+    {
+        QPainter painter(&expected);
+        painter.fillRect(QRect(100, 122, 600, 10), Qt::white);
+        for (const TPartPicture &part : layout.Parts) {
+            if (part.SoundMarkCell < 0 || !part.Visible)
+                continue;
+            ++marked;
+            CopyRect(painter, QRect(part.SoundMarkCenterX - 25, 122, 50, 10), marks,
+                     QRect(part.SoundMarkCell * 50, 0, 50, 10), TRasterOp::SrcCopy);
+        }
+    }
+    ASSERT_GT(marked, 0) << "the first target has no marks to show";
+
+    const auto rowsMatch = [&](const char *when) {
+        const QImage shot = Window->grab().toImage().convertToFormat(QImage::Format_RGB32);
+        const QRect covered = Window->Control("imgWord")->geometry();
+        for (int y = 118; y < 136; ++y) {
+            for (int x = 0; x < 800; ++x) {
+                if (!covered.contains(x, y)) {
+                    ASSERT_EQ(shot.pixel(x, y), expected.pixel(x, y) | 0xFF000000u) << when << " at " << x << ", " << y;
+                }
+            }
+        }
+    };
+    rowsMatch("first paint");
+    QTest::keyClick(Window->windowHandle(), Qt::Key_R);
+    Settle();
+    rowsMatch("after a key");
 }
 
 struct TDamagedCase {
