@@ -4,6 +4,7 @@
 #include "CourseData.h"
 #include "DataFolder.h"
 #include "DataFolderLock.h"
+#include "PictureStore.h"
 #include "ProgressFile.h"
 #include "ScreenNo.h"
 #include "SubWindowHost.h"
@@ -80,6 +81,9 @@ struct TFrmMainEnvironment {
     QString InstanceServer;
     // The time stamped on the backup of a progress file that could not be used.
     std::function<QDateTime()> Now;
+    // Where the pictures come from by resource name; empty: the program's
+    // own. Tests hand in damaged ones.
+    TPictureSource Pictures;
 };
 
 // The main window: it owns all lasting state of the program under the
@@ -203,7 +207,21 @@ private:
     // presses, and keeps the arrow cursor.
     static void ShowGreyed(TEgImage *button, bool greyed);
     void ShowTrans2Switch();
-    QString LoadPictures();
+    // Checks at start-up that every picture of the window is there and
+    // whole, without decoding any: an empty text, or the message.
+    QString CheckPictures() const;
+    // The pictures a screen draws: its background and the strips its
+    // paint reads.
+    QStringList PicturesOf(int ScreenNo) const;
+    // Holds decoded what the screen now shown and the ones that certainly
+    // follow it need, and frees every other picture and strip; what the
+    // following screens lack is decoded once this one has painted.
+    void HoldPicturesOf(int ScreenNo);
+    // Decodes ahead what a screen draws: its pictures and its controls'
+    // strips.
+    void DecodePicturesOf(int ScreenNo);
+    // A picture the paint reads, decoded on first use.
+    QImage Picture(const QString &name) { return Pictures.Picture(name); }
     void PlaceWindow();
     void FormPaint(QPainter &canvas, const QRect &area);
     void DrawLevelStatistics(QPainter &canvas);
@@ -226,6 +244,11 @@ private:
     // Draws the word or the sentence being typed onto a copy of the
     // training picture.
     void DrawTrainingTarget(QImage &frame);
+    // Opens the sound device for the clicks and the voices, once; start-up
+    // does it after the first paint, and the first sound does it when it
+    // comes sooner.
+    void StartSound();
+    bool SoundStarted = false;
     // The program-wide voice player.
     void PlayVoice(const QString &file);
     void StopVoice();
@@ -242,7 +265,9 @@ private:
     // Lasting state. The run and the item being typed are in Run.
     QString ExePath;
     int FCurScreenNo = scNone;
-    QHash<QString, QImage> ScreenImage;
+    // Every picture of the window by resource name, decoded while a screen
+    // in reach needs it.
+    TPictureStore Pictures;
     TDataList FData;
     TTrainingState Run;
     bool SkipStartScreen = false;
@@ -255,9 +280,6 @@ private:
     std::array<TEgImage *, 4> bWordType{};
     // Pattern, word source and word type; the buttons show it.
     TCourseChoice Choice;
-    QImage NumFont, LargeFont, SmallFont, EnterMark, MissMeter, FlagImage, SVOCMark, SoundMark, CounterImage;
-    // Index 1 to 8 by part-of-speech code; index 0 stays empty.
-    std::array<QImage, 9> HinshiImage;
     QString FDataPath;
     QString FUserId;
     TOptions FOptions{-1, -1, -1, -1, -1, -1};
@@ -266,9 +288,12 @@ private:
     // A writing-guide label of the element being typed reached the right
     // edge of the sentence area at the last drawing.
     bool GuideMarkAtEdge = false;
-    // The training picture with the target's pronunciation marks, and the
-    // frame each paint composes from it.
-    QImage TrainingPicture, TrainingFrame;
+    // The rows of the training picture that hold the target's pronunciation
+    // marks, as they stand with the marks, and the frame each paint composes
+    // from the picture and them.
+    QImage TrainingMarks, TrainingFrame;
+    // The rows of the marks, across the whole window.
+    static constexpr QRect TrainingMarksArea{0, 122, 800, 10};
     // The training screen's rewind button has an earlier target to go to.
     bool RewindAvailable = false;
 

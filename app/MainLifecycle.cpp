@@ -9,7 +9,6 @@
 #include "Fonts.h"
 #include "KeySounds.h"
 #include "MainFormDescription.h"
-#include "PngImage.h"
 #include "Resources.h"
 #include "Commands.h"
 #include "FileErrors.h"
@@ -32,12 +31,6 @@
 #include <cstdlib>
 
 namespace {
-
-// The screens with a picture of their own, in the order they are loaded;
-// the goodbye of a close that could not save the progress follows them.
-constexpr int PictureScreens[] = {scTitle,          scLevelMenu,      scCourse,    scTraining,    scGuideFirst,
-                                  scGuideFirst + 1, scGuideFirst + 2, scGuideLast - 1, scGuideLast, scInformation,
-                                  scStart,          scGoodbye};
 
 void DefaultMessage(const QString &text)
 {
@@ -84,15 +77,21 @@ TFrmMain::TFrmMain(TFrmMainEnvironment env, QWidget *parent) : QWidget(parent), 
     setAttribute(Qt::WA_InputMethodEnabled, false);
     setFocusPolicy(Qt::StrongFocus);
     setFont(PixelFont(FaceMsPGothic, 12));
+    if (Env.Pictures)
+        Pictures = TPictureStore(Env.Pictures);
+    // A picture found damaged only when it is decoded is told after the
+    // event that needed it, since that may be a paint.
+    Pictures.OnDecodeError = [this](const QString &message) {
+        QTimer::singleShot(0, this, [this, message] { Env.ShowMessage(message); });
+    };
     CreateControls();
 }
 
 TFrmMain::~TFrmMain()
 {
-    // Pictures first, in the order they were loaded, then the sounds.
-    ScreenImage.clear();
-    NumFont = LargeFont = SmallFont = EnterMark = MissMeter = FlagImage = SVOCMark = SoundMark = CounterImage = QImage();
-    HinshiImage = {};
+    // Pictures first, then the sounds.
+    Pictures.KeepOnly({});
+    TrainingMarks = TrainingFrame = QImage();
     ReleaseKeySounds();
     ReleaseVoicePlayer();
 }
@@ -121,7 +120,7 @@ void TFrmMain::CreateControls()
             LblVersion->hide();
             continue;
         }
-        TEgImage *control = CreateImageControl(this, desc, handlers, ControlError);
+        TEgImage *control = CreateImageControl(this, desc, handlers, ControlError, Pictures);
         const QString name = control->objectName();
         control->hide();
         Controls.insert(name, control);
@@ -130,40 +129,6 @@ void TFrmMain::CreateControls()
 #define TYPEKO_BIND_CONTROL(name) name = Controls.value(QStringLiteral(#name));
     TYPEKO_MAIN_IMAGE_CONTROLS(TYPEKO_BIND_CONTROL)
 #undef TYPEKO_BIND_CONTROL
-}
-
-QString TFrmMain::LoadPictures()
-{
-    QStringList names;
-    for (const int screen : PictureScreens)
-        names.append(ScreenPictureName(screen));
-    names.append(UnsavedGoodbyeName());
-    for (const QString &name : std::as_const(names)) {
-        const TPngResult picture = LoadPicture(name);
-        if (!picture)
-            return picture.Error;
-        ScreenImage.insert(name, picture.Image);
-    }
-    struct Shared {
-        QImage *Field;
-        const char *Name;
-    };
-    const Shared shared[] = {{&NumFont, "FONTNUM"},     {&LargeFont, "FONTLARGE"}, {&SmallFont, "FONTSMALL"},
-                             {&EnterMark, "MARKENTER"}, {&MissMeter, "MISSMETER"}, {&FlagImage, "FLAG"},
-                             {&SVOCMark, "SVOC"},       {&SoundMark, "SOUND"},     {&CounterImage, "COUNTER"}};
-    for (const Shared &s : shared) {
-        const TPngResult picture = LoadPicture(QString::fromLatin1(s.Name));
-        if (!picture)
-            return picture.Error;
-        *s.Field = picture.Image;
-    }
-    for (int i = 1; i <= 8; ++i) {
-        const TPngResult picture = LoadPicture(QStringLiteral("HINSHI%1").arg(i));
-        if (!picture)
-            return picture.Error;
-        HinshiImage[i] = picture.Image;
-    }
-    return QString();
 }
 
 QString TFrmMain::FormCreate()
@@ -200,7 +165,10 @@ QString TFrmMain::FormCreate()
         return lastUser.Error;
     FUserId = ReadLastUser(lastUser.Bytes);
 
-    if (const QString error = LoadPictures(); !error.isEmpty())
+    // Pictures are decoded when a screen first needs them; only what can be
+    // told without decoding is checked here, so a start never waits for
+    // pictures it does not show.
+    if (const QString error = CheckPictures(); !error.isEmpty())
         return error;
 
     Random.seed(static_cast<std::mt19937::result_type>(std::chrono::steady_clock::now().time_since_epoch().count()));
@@ -221,10 +189,17 @@ QString TFrmMain::FormCreate()
     setFixedSize(800, 600);
     PlaceWindow();
     SetScreen(scTitle);
+    return QString();
+}
+
+void TFrmMain::StartSound()
+{
+    if (SoundStarted)
+        return;
+    SoundStarted = true;
     // Sound never stops start-up: without a device both stay silent.
     InitVoicePlayer();
     InitKeySounds();
-    return QString();
 }
 
 QString TFrmMain::LockDataFolder()

@@ -88,20 +88,24 @@ void TFrmMain::imgWordAndSentencePaint(TEgImage *Sender)
 
 void TFrmMain::imgCounterPaint(TEgImage *Sender)
 {
-    DrawCounterPanel(*Sender->Canvas(), CounterImage, Sender->Tag());
+    DrawCounterPanel(*Sender->Canvas(), Picture(QStringLiteral("COUNTER")), Sender->Tag());
 }
 
 void TFrmMain::imgMissCountPaint(TEgImage *Sender)
 {
-    DrawMissCountPanel(*Sender->Canvas(), MissMeter, Run.MissCount, Sender->size());
+    DrawMissCountPanel(*Sender->Canvas(), Picture(QStringLiteral("MISSMETER")), Run.MissCount, Sender->size());
 }
 
 void TFrmMain::imgFlagPaint(TEgImage *Sender)
 {
-    DrawFlagPanel(*Sender->Canvas(), FlagImage, Run.MissCount, Run.InputMode);
+    DrawFlagPanel(*Sender->Canvas(), Picture(QStringLiteral("FLAG")), Run.MissCount, Run.InputMode);
 }
 
 void TFrmMain::imgPartPaint(TEgImage *Sender)
 {
-    DrawPartPanel(*Sender->Canvas(), HinshiImage, Sender->Tag());
+    // Only the picture of the part shown is decoded.
+    std::array<QImage, 9> hinshiImage;
+    if (Sender->Tag() >= 1 && Sender->Tag() < int(hinshiImage.size()))
+        hinshiImage[std::size_t(Sender->Tag())] = Picture(QStringLiteral("HINSHI%1").arg(Sender->Tag()));
+    DrawPartPanel(*Sender->Canvas(), hinshiImage, Sender->Tag());
 }

@@ -12,6 +12,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QTimer>
 
 void TFrmMain::SetScreen(int ScreenNo)
 {
@@ -31,6 +32,7 @@ void TFrmMain::SetScreen(int ScreenNo)
     }
     ApplyScreenRules(ScreenNo);
     FCurScreenNo = ScreenNo;
+    HoldPicturesOf(ScreenNo);
     update();
 }
 
@@ -83,6 +85,10 @@ void TFrmMain::paintEvent(QPaintEvent *event)
 {
     QPainter canvas(this);
     FormPaint(canvas, event->rect());
+    // The sound device opens once the first screen is on its way to the
+    // display; a sound asked for earlier opens it itself.
+    if (!SoundStarted && FCurScreenNo != scNone)
+        QTimer::singleShot(0, this, [this] { StartSound(); });
 }
 
 void TFrmMain::FormPaint(QPainter &canvas, const QRect &area)
@@ -91,26 +97,31 @@ void TFrmMain::FormPaint(QPainter &canvas, const QRect &area)
         // A close that could not save says so on its own goodbye picture.
         const QString name =
             FCurScreenNo == scGoodbye && GoodbyeUnsaved ? UnsavedGoodbyeName() : ScreenPictureName(FCurScreenNo);
-        const auto it = ScreenImage.find(name);
-        if (it != ScreenImage.end()) {
-            if (FCurScreenNo == scTraining) {
-                // The word or sentence is composed onto a copy of the
-                // target's background, which goes to the window in one
-                // piece. Only the area being painted is copied: the target
-                // clears its own band before it draws.
-                const QImage &background = TrainingPicture.isNull() ? *it : TrainingPicture;
-                if (TrainingFrame.size() != background.size() || TrainingFrame.format() != background.format())
-                    TrainingFrame = QImage(background.size(), background.format());
-                {
-                    QPainter copy(&TrainingFrame);
-                    copy.setCompositionMode(QPainter::CompositionMode_Source);
-                    copy.drawImage(area.topLeft(), background, area);
-                }
-                DrawTrainingTarget(TrainingFrame);
-                canvas.drawImage(area.topLeft(), TrainingFrame, area);
-            } else {
-                canvas.drawImage(0, 0, *it);
+        const QImage background = Picture(name);
+        if (background.isNull()) {
+            // A picture that could not be decoded has been told; the
+            // screen's controls still work over a plain ground.
+            canvas.fillRect(area, Qt::white);
+        } else if (FCurScreenNo == scTraining) {
+            // The word or sentence is composed onto a copy of the target's
+            // background, which goes to the window in one piece. Only the
+            // area being painted is copied: the target clears its own band
+            // before it draws.
+            if (TrainingFrame.size() != background.size() || TrainingFrame.format() != background.format())
+                TrainingFrame = QImage(background.size(), background.format());
+            {
+                QPainter copy(&TrainingFrame);
+                copy.setCompositionMode(QPainter::CompositionMode_Source);
+                copy.drawImage(area.topLeft(), background, area);
+                // The target's pronunciation marks cover their rows.
+                const QRect marks = area & TrainingMarksArea;
+                if (!TrainingMarks.isNull() && !marks.isEmpty())
+                    copy.drawImage(marks.topLeft(), TrainingMarks, marks.translated(-TrainingMarksArea.topLeft()));
             }
+            DrawTrainingTarget(TrainingFrame);
+            canvas.drawImage(area.topLeft(), TrainingFrame, area);
+        } else {
+            canvas.drawImage(0, 0, background);
         }
     }
     if (FCurScreenNo == scLevelMenu)
@@ -124,13 +135,14 @@ void TFrmMain::DrawLevelStatistics(QPainter &canvas)
     // Every level with words gets its counts and bar in its own row, and the
     // row below the eight levels adds them all up. A level without words has
     // nothing to count and leaves its row empty.
+    const QImage numFont = Picture(QStringLiteral("FONTNUM"));
     const auto drawRow = [&](int row, int total, int known, int unknown) {
         if (total <= 0)
             return;
         const int top = 38 * row + 173;
-        DrawNumber(canvas, NumFont, 386, clBlack, QString::number(total), top);
-        DrawNumber(canvas, NumFont, 468, clBlack, QString::number(known), top);
-        DrawNumber(canvas, NumFont, 552, clBlack, QString::number(unknown), top);
+        DrawNumber(canvas, numFont, 386, clBlack, QString::number(total), top);
+        DrawNumber(canvas, numFont, 468, clBlack, QString::number(known), top);
+        DrawNumber(canvas, numFont, 552, clBlack, QString::number(unknown), top);
         DrawProgressBar(canvas, 573, 38 * row + 169, 38 * row + 192, 150, known, unknown, total);
     };
     int allTotal = 0;

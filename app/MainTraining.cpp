@@ -104,16 +104,18 @@ void TFrmMain::SetTrainingScreen(bool Flag)
 
     if (FCurScreenNo == scTraining) {
         // The target's pronunciation marks go onto a copy of the training
-        // picture, over a strip cleared to white; the stored picture stays
-        // as it was loaded.
-        TrainingPicture = ScreenImage.value(ScreenPictureName(scTraining));
-        QPainter painter(&TrainingPicture);
+        // picture's rows they stand in, over a strip cleared to white; the
+        // picture itself stays as it was decoded.
+        TrainingMarks = Picture(ScreenPictureName(scTraining)).copy(TrainingMarksArea);
+        QPainter painter(&TrainingMarks);
+        painter.translate(-TrainingMarksArea.topLeft());
         painter.fillRect(QRect(QPoint(100, 122), QPoint(699, 131)), Qt::white);
+        const QImage soundMark = Picture(QStringLiteral("SOUND"));
         for (const TPartPicture &part : layout.Parts) {
             if (part.SoundMarkCell < 0 || !part.Visible)
                 continue;
             const QRect source(part.SoundMarkCell * 50, 0, 50, 10);
-            CopyRect(painter, QRect(part.SoundMarkCenterX - 25, 122, 50, 10), SoundMark, source, TRasterOp::SrcCopy);
+            CopyRect(painter, QRect(part.SoundMarkCenterX - 25, 122, 50, 10), soundMark, source, TRasterOp::SrcCopy);
         }
     }
 
@@ -289,11 +291,13 @@ bool TFrmMain::FormKeyPress(QKeyEvent *event)
 
 void TFrmMain::PlayKeySound(int n)
 {
+    StartSound();
     ::PlayKeySound(n);
 }
 
 void TFrmMain::PlayVoice(const QString &file)
 {
+    StartSound();
     ::PlayVoice(file);
 }
 
@@ -314,9 +318,9 @@ void TFrmMain::DrawTrainingTarget(QImage &frame)
     const TBandDataItem &item = Run.CurItem[Run.CurItemIndex];
     QPainter painter(&frame);
     if (Run.WordOrSentence == wsWord) {
-        DrawWord(painter, LargeFont, EnterMark, item.Word, TypingViewOf(Run), FOptions.DispWordNo, imgWordText->geometry());
+        DrawWord(painter, Picture(QStringLiteral("FONTLARGE")), Picture(QStringLiteral("MARKENTER")), item.Word, TypingViewOf(Run), FOptions.DispWordNo, imgWordText->geometry());
     } else if (item.SentenceIndex >= 0 && item.SentenceIndex < item.Item.size()) {
-        DrawSentence(imgSentenceText->Left(), imgSentenceText->Top(), painter, {SmallFont, SVOCMark},
+        DrawSentence(imgSentenceText->Left(), imgSentenceText->Top(), painter, {Picture(QStringLiteral("FONTSMALL")), Picture(QStringLiteral("SVOC"))},
                      {item.Item[item.SentenceIndex], TypingViewOf(Run), Choice.Pattern, FOptions.GuideNo, imgSentenceText->geometry()},
                      GuideMarkAtEdge);
     }
@@ -331,7 +335,7 @@ void TFrmMain::PaintTrainingExtras(QPainter &canvas)
         const TBandDataItem &item = Run.CurItem[Run.CurItemIndex];
         if (item.SentenceIndex >= 0 && item.SentenceIndex < item.Item.size()) {
             bool unused = false;
-            DrawSentence(0, imgSentenceText->Top(), canvas, {SmallFont, SVOCMark},
+            DrawSentence(0, imgSentenceText->Top(), canvas, {Picture(QStringLiteral("FONTSMALL")), Picture(QStringLiteral("SVOC"))},
                          {item.Item[item.SentenceIndex], TypingViewOf(Run), Choice.Pattern, FOptions.GuideNo, imgSentenceText->geometry()},
                          unused);
         }

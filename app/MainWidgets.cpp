@@ -37,10 +37,11 @@ void TFrmMain::bBandAPaint(TEgImage *Sender)
         return;
     const TBandData &band = FData[FLevelNo].Item[Sender->Tag()];
     QPainter &canvas = *Sender->Canvas();
-    DrawNumber(canvas, NumFont, 216, clBlack, QString::number(band.CheckCount), 12);
-    DrawNumber(canvas, NumFont, 274, clWhite, QString::number(band.Item.size()), 12);
-    DrawNumber(canvas, NumFont, 332, clBlack, QString::number(band.KnownCount), 12);
-    DrawNumber(canvas, NumFont, 386, clRed, QString::number(band.UnknownCount), 12);
+    const QImage numFont = Picture(QStringLiteral("FONTNUM"));
+    DrawNumber(canvas, numFont, 216, clBlack, QString::number(band.CheckCount), 12);
+    DrawNumber(canvas, numFont, 274, clWhite, QString::number(band.Item.size()), 12);
+    DrawNumber(canvas, numFont, 332, clBlack, QString::number(band.KnownCount), 12);
+    DrawNumber(canvas, numFont, 386, clRed, QString::number(band.UnknownCount), 12);
     DrawProgressBar(canvas, 402, 6, 29, 122, band.KnownCount, band.UnknownCount, static_cast<int>(band.Item.size()));
 }
 
@@ -59,8 +60,9 @@ void TFrmMain::bBandTotalPaint(TEgImage *Sender)
         unknown += band.UnknownCount;
     }
     QPainter &canvas = *Sender->Canvas();
-    DrawNumber(canvas, NumFont, 226, clBlack, QString::number(checked), 16);
-    DrawNumber(canvas, NumFont, 284, clWhite, QString::number(words), 16);
-    DrawNumber(canvas, NumFont, 342, clBlack, QString::number(known), 16);
-    DrawNumber(canvas, NumFont, 396, clRed, QString::number(unknown), 16);
+    const QImage numFont = Picture(QStringLiteral("FONTNUM"));
+    DrawNumber(canvas, numFont, 226, clBlack, QString::number(checked), 16);
+    DrawNumber(canvas, numFont, 284, clWhite, QString::number(words), 16);
+    DrawNumber(canvas, numFont, 342, clBlack, QString::number(known), 16);
+    DrawNumber(canvas, numFont, 396, clRed, QString::number(unknown), 16);
 }

@@ -13,6 +13,8 @@
 #include <QMessageBox>
 #include <QTranslator>
 
+#include <malloc.h>
+
 namespace {
 
 const QString AlreadyRunningMessage =
@@ -22,6 +24,13 @@ const QString AlreadyRunningMessage =
 
 int main(int argc, char **argv)
 {
+    // Screen pictures of about 2 MB each are decoded and freed as the
+    // screens change. By default glibc raises its threshold for giving such
+    // blocks back to the system once the first is freed, so later pictures
+    // would leave holes in the heap that it keeps; fixed thresholds return
+    // them at once.
+    mallopt(M_MMAP_THRESHOLD, 64 * 1024);
+    mallopt(M_TRIM_THRESHOLD, 128 * 1024);
     QApplication app(argc, argv);
     QApplication::setApplicationName(TFrmMain::ApplicationTitle);
     // Qt's own texts, such as the buttons of a message box, in Japanese.

@@ -7,12 +7,45 @@
 
 // ---- Picture strips ----
 
+const QImage &TEgImage::TPicture::Image() const
+{
+    if (FImage.isNull() && FDecode && !FDecodeFailed) {
+        const QImage decoded = FDecode();
+        FDecodeFailed = decoded.isNull();
+        if (!FDecodeFailed)
+            FImage = Converted(decoded);
+    }
+    return FImage;
+}
+
 void TEgImage::TPicture::Assign(const QImage &image)
 {
+    FDecode = nullptr;
+    FDecodeFailed = false;
     FImage = image.isNull() ? QImage() : Converted(image);
+    FSize = FImage.size();
     Changed();
     if (OnChange)
         OnChange();
+}
+
+void TEgImage::TPicture::AssignDeferred(QSize size, std::function<QImage()> decode)
+{
+    FDecode = std::move(decode);
+    FDecodeFailed = false;
+    FImage = QImage();
+    FSize = FDecode ? size : QSize(0, 0);
+    Changed();
+    if (OnChange)
+        OnChange();
+}
+
+void TEgImage::TPicture::FreeDecoded()
+{
+    if (!FDecode || FImage.isNull())
+        return;
+    FImage = QImage();
+    Changed();
 }
 
 QImage TEgImage::TBitmap::Converted(const QImage &image) const
@@ -226,6 +259,20 @@ void TEgImage::SetPngImage(const QImage &pngImage)
     if (FBitmap->Width() != 0 && FPngImage->Width() != 0)
         InstallBitmap(std::make_unique<TBitmap>());
     PngImageChanged();
+}
+
+void TEgImage::SetPngImageDeferred(QSize size, std::function<QImage()> decode)
+{
+    FPngImage->AssignDeferred(size, std::move(decode));
+    if (FBitmap->Width() != 0 && FPngImage->Width() != 0)
+        InstallBitmap(std::make_unique<TBitmap>());
+    PngImageChanged();
+}
+
+void TEgImage::FreeDecodedStrip()
+{
+    FPngImage->FreeDecoded();
+    FBitmap->FreeDecoded();
 }
 
 void TEgImage::SetNumBitmaps(int numBitmaps)

@@ -25,15 +25,29 @@ public:
 
     // A picture strip owned by a control. Assign copies new content into it
     // and then tells the owner through OnChange, which the control installs.
+    // A strip can also be given by its size and a way to decode it: its
+    // pixels are decoded when they are first read and can be freed again
+    // while the control is not shown, the size standing all the while.
     class TPicture {
     public:
         virtual ~TPicture() = default;
 
-        const QImage &Image() const { return FImage; }
-        int Width() const { return FImage.width(); }
-        int Height() const { return FImage.height(); }
+        // The pixels, decoded first if they are not held; a strip whose
+        // decoding failed stays empty.
+        const QImage &Image() const;
+        int Width() const { return FSize.width(); }
+        int Height() const { return FSize.height(); }
 
         void Assign(const QImage &image);
+        // A strip of that size whose pixels `decode` gives when they are
+        // first read; a null image from it leaves the strip empty for good.
+        void AssignDeferred(QSize size, std::function<QImage()> decode);
+
+        // Whether the pixels are held now.
+        bool Decoded() const { return !FImage.isNull(); }
+        // Frees the pixels of a strip given by its decoder, so that the next
+        // read decodes them again; a strip assigned as pixels keeps them.
+        void FreeDecoded();
 
         std::function<void()> OnChange;
 
@@ -43,7 +57,10 @@ public:
         virtual void Changed() {}
 
     private:
-        QImage FImage;
+        mutable QImage FImage;
+        QSize FSize{0, 0};
+        std::function<QImage()> FDecode;
+        mutable bool FDecodeFailed = false;
     };
 
     // A strip without alpha, kept as RGB32. With Transparent set, the pixels
@@ -112,6 +129,12 @@ public:
     void SetBitmap(const QImage &bitmap);
     TPngImage *PngImage() const { return FPngImage.get(); }
     void SetPngImage(const QImage &pngImage);
+    // A PNG strip known by its size, decoded when the control first draws
+    // it (see TPicture::AssignDeferred); the control takes its size at once.
+    void SetPngImageDeferred(QSize size, std::function<QImage()> decode);
+    // Frees the decoded pixels of a deferred strip; the next paint decodes
+    // them again. The window calls it for controls its screen does not show.
+    void FreeDecodedStrip();
 
     // Resizes the control to one frame of its PNG strip and asks for a repaint.
     // Nothing in the program calls it; it stays as the public way to fit a

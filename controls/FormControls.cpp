@@ -1,9 +1,10 @@
 #include "FormControls.h"
 
-#include "PngImage.h"
+#include "PictureStore.h"
 
 TEgImage *CreateImageControl(QWidget *parent, const TControlDesc &desc,
-                             const QHash<QString, TEgImage::TNotifyEvent> &handlers, QString &stripError)
+                             const QHash<QString, TEgImage::TNotifyEvent> &handlers, QString &stripError,
+                             const TPictureStore &pictures)
 {
     auto *control = new TEgImage(parent);
     control->setObjectName(QString::fromUtf8(desc.Name));
@@ -16,9 +17,10 @@ TEgImage *CreateImageControl(QWidget *parent, const TControlDesc &desc,
     control->SetMouseDownImageIndex(desc.MouseDownImageIndex);
     control->SetMouseOverImageIndex(desc.MouseOverImageIndex);
     if (desc.Picture) {
-        const TPngResult strip = LoadPicture(QString::fromUtf8(desc.Picture));
+        const QString name = QString::fromUtf8(desc.Picture);
+        const TPngHeader strip = PictureHeader(name, pictures.Source());
         if (strip)
-            control->SetPngImage(strip.Image);
+            control->SetPngImageDeferred(strip.Size, pictures.Decoder(name));
         else if (stripError.isEmpty())
             stripError = strip.Error;
     }

@@ -5,7 +5,7 @@
 #include "EgImage.h"
 #include "FormControls.h"
 #include "Fonts.h"
-#include "PngImage.h"
+#include "PictureStore.h"
 #include "ScreenNo.h"
 #include "SubFormDescription.h"
 #include "SubWindowHost.h"
@@ -20,8 +20,6 @@
 #include <QPushButton>
 
 namespace {
-
-constexpr int PictureScreens[] = {scUserList, scUserName, scUserDelete, scOptions};
 
 const QString EmptyNameMessage = QStringLiteral("名前を入力してください。");
 const QString DuplicateNameMessage = QStringLiteral("すでに同じ名前があります。違う名前で登録してください。");
@@ -85,7 +83,7 @@ TFrmSub::TFrmSub(TSubWindowHost &host) : QDialog(&host.HostWidget()), Host(host)
 TFrmSub::~TFrmSub()
 {
     // The pictures go with the window; the controls are its children.
-    ScreenImage.clear();
+    Pictures.KeepOnly({});
 }
 
 void TFrmSub::CreateControls()
@@ -144,7 +142,7 @@ void TFrmSub::CreateControls()
         case TControlKind::Image: {
             // A missing strip leaves a blank control; the window still works.
             QString stripError;
-            TEgImage *control = CreateImageControl(this, desc, handlers, stripError);
+            TEgImage *control = CreateImageControl(this, desc, handlers, stripError, Pictures);
             images.insert(name, control);
             widget = control;
             break;
@@ -174,11 +172,6 @@ void TFrmSub::FormCreate()
     bMeaning = {bMeaning1, bMeaning2, bMeaning3};
     bGuide = {bGuide1, bGuide2, bGuide3, bGuide4};
 
-    // A missing background paints as nothing; the controls still show.
-    for (const int screen : PictureScreens)
-        if (const TPngResult picture = LoadPicture(ScreenPictureName(screen)))
-            ScreenImage.insert(ScreenPictureName(screen), picture.Image);
-
     PlaceWindow();
 }
 
@@ -203,6 +196,10 @@ void TFrmSub::SetSubScreen(int ScreenNo)
             control->show();
     }
     CurScreenNo = ScreenNo;
+    // Only the background shown is held decoded. A missing one paints as
+    // nothing; the controls still show.
+    Pictures.KeepOnly({ScreenPictureName(ScreenNo)});
+    Pictures.Picture(ScreenPictureName(ScreenNo));
     update();
 }
 
@@ -231,7 +228,7 @@ void TFrmSub::FormPaint(QPainter &canvas)
 {
     if (CurScreenNo == scNone)
         return;
-    canvas.drawImage(0, 0, ScreenImage.value(ScreenPictureName(CurScreenNo)));
+    canvas.drawImage(0, 0, Pictures.Picture(ScreenPictureName(CurScreenNo)));
 }
 
 void TFrmSub::FillUserList()

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "PictureStore.h"
 #include "ProgressFile.h"
 #include "ScreenNo.h"
 
@@ -44,8 +45,9 @@ class TFrmSub : public QDialog {
     Q_OBJECT
 
 public:
-    // Builds the controls and loads the four backgrounds; the window is
-    // placed over the middle of the host's window as it stands now.
+    // Builds the controls; the window is placed over the middle of the
+    // host's window as it stands now. Each background is decoded when its
+    // screen shows.
     explicit TFrmSub(TSubWindowHost &Host);
     ~TFrmSub() override;
 
@@ -68,8 +70,9 @@ public:
     void SetGuideNo(int value);
 
     int CurScreenNo = scNone;
-    // The four backgrounds by resource name, owned by the window.
-    QHash<QString, QImage> ScreenImage;
+    // The four backgrounds by resource name, owned by the window; only the
+    // one of the screen shown is held decoded.
+    TPictureStore Pictures;
 
     QListWidget *ListBox1 = nullptr;
     QLineEdit *Edit1 = nullptr;

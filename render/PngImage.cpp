@@ -3,8 +3,10 @@
 #include "Resources.h"
 
 #include <png.h>
+#include <zlib.h>
 
 #include <bit>
+#include <cstdint>
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
@@ -129,18 +131,80 @@ TPngResult Failure(const QString &message)
     return {QImage(), message};
 }
 
+const QString NotPngMessage = QStringLiteral("PNG画像ではありません。");
+
+QString UnreadableMessage(const QString &reason)
+{
+    return QStringLiteral("PNG画像を読み込めません（%1）。").arg(reason);
+}
+
+QString MissingPictureMessage(const QString &name)
+{
+    return QStringLiteral("画像 %1 が見つかりません。").arg(name);
+}
+
+QString NamedMessage(const QString &name, const QString &message)
+{
+    return QStringLiteral("画像 %1: %2").arg(name, message);
+}
+
+std::uint32_t BigEndian32(const unsigned char *p)
+{
+    return std::uint32_t(p[0]) << 24 | std::uint32_t(p[1]) << 16 | std::uint32_t(p[2]) << 8 | std::uint32_t(p[3]);
+}
+
+// The bit depths each colour type allows.
+bool ValidDepth(int colorType, int depth)
+{
+    switch (colorType) {
+    case 0: return depth == 1 || depth == 2 || depth == 4 || depth == 8 || depth == 16;
+    case 3: return depth == 1 || depth == 2 || depth == 4 || depth == 8;
+    case 2:
+    case 4:
+    case 6: return depth == 8 || depth == 16;
+    default: return false;
+    }
+}
+
 } // namespace
+
+TPngHeader ReadPngHeader(const QByteArray &bytes)
+{
+    const auto *data = reinterpret_cast<const unsigned char *>(bytes.constData());
+    if (bytes.size() < 8 || png_sig_cmp(data, 0, 8) != 0)
+        return {QSize(), NotPngMessage};
+    // The signature, the header chunk (length, type, 13 bytes, checksum)
+    // and the empty end chunk.
+    constexpr qsizetype HeaderEnd = 8 + 4 + 4 + 13 + 4;
+    constexpr unsigned char EndChunk[] = {0, 0, 0, 0, 'I', 'E', 'N', 'D', 0xAE, 0x42, 0x60, 0x82};
+    if (bytes.size() < HeaderEnd + qsizetype(sizeof EndChunk))
+        return {QSize(), UnreadableMessage(QStringLiteral("unexpected end of data"))};
+    const unsigned char *header = data + 8;
+    if (BigEndian32(header) != 13 || std::memcmp(header + 4, "IHDR", 4) != 0)
+        return {QSize(), UnreadableMessage(QStringLiteral("IHDR: missing"))};
+    if (crc32(0, header + 4, 4 + 13) != BigEndian32(header + 4 + 4 + 13))
+        return {QSize(), UnreadableMessage(QStringLiteral("IHDR: CRC error"))};
+    const std::uint32_t width = BigEndian32(header + 8);
+    const std::uint32_t height = BigEndian32(header + 12);
+    if (width == 0 || height == 0 || width > MaxSide || height > MaxSide)
+        return {QSize(), UnreadableMessage(QStringLiteral("IHDR: invalid size"))};
+    if (!ValidDepth(header[17], header[16]) || header[18] != 0 || header[19] != 0 || header[20] > 1)
+        return {QSize(), UnreadableMessage(QStringLiteral("IHDR: invalid format"))};
+    if (std::memcmp(data + bytes.size() - sizeof EndChunk, EndChunk, sizeof EndChunk) != 0)
+        return {QSize(), UnreadableMessage(QStringLiteral("IEND: missing"))};
+    return {QSize(int(width), int(height)), QString()};
+}
 
 TPngResult DecodePng(const QByteArray &bytes)
 {
     const auto *data = reinterpret_cast<const unsigned char *>(bytes.constData());
     if (bytes.size() < 8 || png_sig_cmp(data, 0, 8) != 0)
-        return Failure(QStringLiteral("PNG画像ではありません。"));
+        return Failure(NotPngMessage);
 
     QImage image;
     TDecodeState state = {data, size_t(bytes.size()), 0, {}, &image};
     if (!DecodeInto(&state))
-        return Failure(QStringLiteral("PNG画像を読み込めません（%1）。").arg(QString::fromUtf8(state.Message)));
+        return Failure(UnreadableMessage(QString::fromUtf8(state.Message)));
     if (image.format() == QImage::Format_ARGB32)
         image.convertTo(QImage::Format_ARGB32_Premultiplied);
     return {image, QString()};
@@ -148,11 +212,27 @@ TPngResult DecodePng(const QByteArray &bytes)
 
 TPngResult LoadPicture(const QString &name)
 {
-    const std::optional<QByteArray> bytes = LoadResource(name);
+    return LoadPicture(name, LoadResource);
+}
+
+TPngResult LoadPicture(const QString &name, const TPictureSource &source)
+{
+    const std::optional<QByteArray> bytes = source(name);
     if (!bytes)
-        return Failure(QStringLiteral("画像 %1 が見つかりません。").arg(name));
+        return Failure(MissingPictureMessage(name));
     TPngResult result = DecodePng(*bytes);
     if (!result)
-        result.Error = QStringLiteral("画像 %1: %2").arg(name, result.Error);
+        result.Error = NamedMessage(name, result.Error);
     return result;
+}
+
+TPngHeader PictureHeader(const QString &name, const TPictureSource &source)
+{
+    const std::optional<QByteArray> bytes = source(name);
+    if (!bytes)
+        return {QSize(), MissingPictureMessage(name)};
+    TPngHeader header = ReadPngHeader(*bytes);
+    if (!header)
+        header.Error = NamedMessage(name, header.Error);
+    return header;
 }

@@ -2,7 +2,11 @@
 
 #include <QByteArray>
 #include <QImage>
+#include <QSize>
 #include <QString>
+
+#include <functional>
+#include <optional>
 
 // A decoded picture or the reason there is none. The image is the caller's
 // to keep; it is null exactly when Error is set.
@@ -20,6 +24,29 @@ struct TPngResult {
 // Truncated, corrupt or foreign data gives a message, never a crash.
 TPngResult DecodePng(const QByteArray &bytes);
 
-// The embedded picture of that resource name, decoded; a message when the
-// program carries no such resource or it is not a readable PNG.
+// What a PNG tells without being decoded: the size from its header chunk,
+// or the reason it is not a whole PNG. It checks the signature, the header
+// chunk with its checksum and the end chunk that closes the data, which
+// catches a foreign file, a damaged start and a cut-off end; damage in
+// between is found only by decoding.
+struct TPngHeader {
+    QSize Size;
+    QString Error;
+
+    explicit operator bool() const { return Error.isEmpty(); }
+};
+TPngHeader ReadPngHeader(const QByteArray &bytes);
+
+// Where pictures come from by resource name: their encoded bytes, or
+// nothing when there is no such picture. The program's own pictures come
+// from LoadResource; tests hand in damaged ones.
+using TPictureSource = std::function<std::optional<QByteArray>(const QString &name)>;
+
+// The picture of that resource name, decoded; a message naming it when the
+// source has no such picture or it is not a readable PNG.
 TPngResult LoadPicture(const QString &name);
+TPngResult LoadPicture(const QString &name, const TPictureSource &source);
+
+// The header of that picture, read as ReadPngHeader does, with the same
+// messages as LoadPicture.
+TPngHeader PictureHeader(const QString &name, const TPictureSource &source);

@@ -1,13 +1,18 @@
 #include "Resources.h"
 
-#include <QFile>
+#include <QResource>
 
 std::optional<QByteArray> LoadResource(const QString &name)
 {
-    // Read through QFile: the resource system stores data compressed, and
-    // only the file interface hands it back expanded.
-    QFile file(QStringLiteral(":/res/") + name);
-    if (!file.open(QIODevice::ReadOnly))
+    const QResource resource(QStringLiteral(":/res/") + name);
+    // A folder of resources is valid too, but has no data.
+    if (!resource.isValid() || resource.data() == nullptr)
         return std::nullopt;
-    return file.readAll();
+    // A resource stored as it is lives inside the program file for the
+    // program's whole life, so its bytes are handed out in place and only
+    // the pages that are read come into memory. One that the resource
+    // compiler compressed is expanded into a copy of its own.
+    if (resource.compressionAlgorithm() == QResource::NoCompression)
+        return QByteArray::fromRawData(reinterpret_cast<const char *>(resource.data()), resource.size());
+    return resource.uncompressedData();
 }

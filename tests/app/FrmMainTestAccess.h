@@ -12,5 +12,12 @@ struct TFrmMainTestAccess {
     static TOptions &Options(TFrmMain &w) { return w.FOptions; }
     static QString &UserId(TFrmMain &w) { return w.FUserId; }
     static bool &ScoreSaved(TFrmMain &w) { return w.ScoreSaved; }
-    static const QHash<QString, QImage> &ScreenImage(const TFrmMain &w) { return w.ScreenImage; }
+    // The pictures the window holds decoded now, by resource name.
+    static QHash<QString, QImage> ScreenImage(TFrmMain &w)
+    {
+        QHash<QString, QImage> held;
+        for (const QString &name : w.Pictures.Decoded())
+            held.insert(name, w.Pictures.Picture(name));
+        return held;
+    }
 };
