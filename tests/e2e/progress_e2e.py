@@ -277,7 +277,9 @@ def test_goodbye_after_a_failed_save(s):
     # The first message says the save failed; its OK leads to the question.
     run(["xdotool", "windowfocus", "--sync", str(box)], s.env)
     run(["xdotool", "key", "Return"], s.env)
-    question = wait_other_window(s, known)
+    # The first box may still be mapped for a moment after its OK.
+    check(s.wait_gone(box), "the save failure's message closes with its OK")
+    question = wait_other_window(s, known + [box])
     check(question is not None, "the yes/no question follows")
     if question is None:
         return
