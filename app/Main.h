@@ -1,9 +1,11 @@
 #pragma once
 
+#include "BandPieces.h"
 #include "CourseChoice.h"
 #include "CourseData.h"
 #include "DataFolder.h"
 #include "DataFolderLock.h"
+#include "PanelView.h"
 #include "ProgressFile.h"
 #include "ScreenNo.h"
 #include "SubWindowHost.h"
@@ -15,6 +17,7 @@
 #include <QHash>
 #include <QImage>
 #include <QList>
+#include <QRegion>
 #include <QString>
 #include <QWidget>
 
@@ -205,7 +208,8 @@ private:
     void ShowTrans2Switch();
     QString LoadPictures();
     void PlaceWindow();
-    void FormPaint(QPainter &canvas, const QRect &area);
+    // Paints the part `area` of the window; nothing outside it is drawn.
+    void FormPaint(QPainter &canvas, const QRegion &area);
     void DrawLevelStatistics(QPainter &canvas);
     // Judges the word on screen the way leaving the training does, then
     // records the run.
@@ -221,18 +225,35 @@ private:
     void RunKeyCommand(int command);
     // Paints every area marked for repainting, now rather than later.
     void PaintPending();
-    // The area where the word or the sentence is drawn.
+    // The pieces the word or the sentence being typed is drawn from now.
+    TBandPieces TargetPieces() const;
+    // Repaints what the typing state changed of the word or the sentence,
+    // of its related words and of the instruction since they were last
+    // asked to be painted.
     void InvalidateWordText();
+    // Repaints the whole band of a target laid out afresh.
+    void InvalidateTarget();
+    // The sense whose inflections and related words the window's paint adds
+    // below a completed word; null while none show.
+    const TSentenceData *RelatedWordsShown() const;
+    // Repaints the related words where they appear or go; with `relaid` the
+    // target changed, and with it what they are.
+    void FollowRelatedWords(bool relaid);
+    // Repaints imgMessage when its instruction changed.
+    void InvalidateMessage();
+    // What the training panels read of the run and the options.
+    TPanelView PanelView() const;
     // Draws the word or the sentence being typed onto a copy of the
-    // training picture.
-    void DrawTrainingTarget(QImage &frame);
+    // training picture, within `area`.
+    void DrawTrainingTarget(QImage &frame, const QRegion &area);
     // The program-wide voice player.
     void PlayVoice(const QString &file);
     void StopVoice();
     void ClearCurVoiceFile();
     // What the window's paint adds on the training screen: the related words
-    // of a completed word, the translation switch's state, the flash.
-    void PaintTrainingExtras(QPainter &canvas);
+    // of a completed word, the translation switch's state, the flash; `area`
+    // is the part of the window being painted.
+    void PaintTrainingExtras(QPainter &canvas, const QRegion &area);
 
     QLabel *LblVersion = nullptr;
 #define TYPEKO_DECLARE_CONTROL(name) TEgImage *name = nullptr;
@@ -266,6 +287,13 @@ private:
     // A writing-guide label of the element being typed reached the right
     // edge of the sentence area at the last drawing.
     bool GuideMarkAtEdge = false;
+    // What the last repaint requests of the training screen put there: the
+    // pieces of the target, the area of its related words and the
+    // instruction, so that a key repaints only what differs from them.
+    TBandPieces TargetOnScreen;
+    QRegion RelatedWordsOnScreen;
+    bool RelatedWordsVisible = false;
+    QString MessageOnScreen;
     // The training picture with the target's pronunciation marks, and the
     // frame each paint composes from it.
     QImage TrainingPicture, TrainingFrame;

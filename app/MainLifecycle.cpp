@@ -303,7 +303,7 @@ bool TFrmMain::FormClose()
         }
     }
     SetScreen(scGoodbye);
-    repaint();
+    PaintPending();
     GoodbyeShowing = true;
     PauseThen(1000, [this] {
         const QString error = Env.SaveFile(LastUserFilePath(FDataPath), WriteLastUser(FUserId));

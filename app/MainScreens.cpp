@@ -24,10 +24,11 @@ void TFrmMain::SetScreen(int ScreenNo)
     for (const TControlDesc &desc : MainFormDescription().Controls) {
         if (!desc.Screens.Contains(ScreenNo))
             continue;
-        if (desc.Kind == TControlKind::Label)
+        if (desc.Kind == TControlKind::Label) {
             LblVersion->show();
-        else if (TEgImage *control = Control(QString::fromUtf8(desc.Name)))
+        } else if (TEgImage *control = Control(QString::fromUtf8(desc.Name))) {
             control->show();
+        }
     }
     ApplyScreenRules(ScreenNo);
     FCurScreenNo = ScreenNo;
@@ -82,10 +83,10 @@ void TFrmMain::ShowGreyed(TEgImage *button, bool greyed)
 void TFrmMain::paintEvent(QPaintEvent *event)
 {
     QPainter canvas(this);
-    FormPaint(canvas, event->rect());
+    FormPaint(canvas, event->region());
 }
 
-void TFrmMain::FormPaint(QPainter &canvas, const QRect &area)
+void TFrmMain::FormPaint(QPainter &canvas, const QRegion &area)
 {
     if (FCurScreenNo != scNone) {
         // A close that could not save says so on its own goodbye picture.
@@ -104,19 +105,22 @@ void TFrmMain::FormPaint(QPainter &canvas, const QRect &area)
                 {
                     QPainter copy(&TrainingFrame);
                     copy.setCompositionMode(QPainter::CompositionMode_Source);
-                    copy.drawImage(area.topLeft(), background, area);
+                    for (const QRect &rect : area)
+                        copy.drawImage(rect.topLeft(), background, rect);
                 }
-                DrawTrainingTarget(TrainingFrame);
-                canvas.drawImage(area.topLeft(), TrainingFrame, area);
+                DrawTrainingTarget(TrainingFrame, area);
+                for (const QRect &rect : area)
+                    canvas.drawImage(rect.topLeft(), TrainingFrame, rect);
             } else {
-                canvas.drawImage(0, 0, *it);
+                for (const QRect &rect : area)
+                    canvas.drawImage(rect.topLeft(), *it, rect);
             }
         }
     }
     if (FCurScreenNo == scLevelMenu)
         DrawLevelStatistics(canvas);
     else if (FCurScreenNo == scTraining)
-        PaintTrainingExtras(canvas);
+        PaintTrainingExtras(canvas, area);
 }
 
 void TFrmMain::DrawLevelStatistics(QPainter &canvas)
