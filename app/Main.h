@@ -24,6 +24,7 @@
 #include <array>
 #include <functional>
 #include <random>
+#include <utility>
 
 class QLabel;
 
@@ -225,14 +226,18 @@ private:
     void RunKeyCommand(int command);
     // Paints every area marked for repainting, now rather than later.
     void PaintPending();
+    // Where the pronunciation marks go, and drawing them.
+    QRegion SoundMarkArea() const;
+    void DrawSoundMarks(QPainter &canvas) const;
     // The pieces the word or the sentence being typed is drawn from now.
     TBandPieces TargetPieces() const;
     // Repaints what the typing state changed of the word or the sentence,
     // of its related words and of the instruction since they were last
     // asked to be painted.
     void InvalidateWordText();
-    // Repaints the whole band of a target laid out afresh.
-    void InvalidateTarget();
+    // Repaints the band of a target laid out afresh: what differs from the
+    // target shown before, or with `wholeBand` all of it.
+    void InvalidateTarget(bool wholeBand);
     // The sense whose inflections and related words the window's paint adds
     // below a completed word; null while none show.
     const TSentenceData *RelatedWordsShown() const;
@@ -291,12 +296,20 @@ private:
     // pieces of the target, the area of its related words and the
     // instruction, so that a key repaints only what differs from them.
     TBandPieces TargetOnScreen;
+    // Whether those pieces are a word's or a sentence's. Entering the
+    // training screen repaints the whole window, so what they held before
+    // does not matter.
+    TWordOrSentence TargetKindOnScreen = wsWord;
     QRegion RelatedWordsOnScreen;
     bool RelatedWordsVisible = false;
     QString MessageOnScreen;
-    // The training picture with the target's pronunciation marks, and the
-    // frame each paint composes from it.
-    QImage TrainingPicture, TrainingFrame;
+    // The target's pronunciation marks, each a place on the training
+    // picture and its cell of SoundMark, drawn over a strip cleared to
+    // white once a target has been laid out; and the frame each paint of
+    // the training screen is composed in.
+    bool SoundMarksLaid = false;
+    QList<std::pair<QRect, QRect>> SoundMarks;
+    QImage TrainingFrame;
     // The training screen's rewind button has an earlier target to go to.
     bool RewindAvailable = false;
 

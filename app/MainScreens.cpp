@@ -99,7 +99,7 @@ void TFrmMain::FormPaint(QPainter &canvas, const QRegion &area)
                 // target's background, which goes to the window in one
                 // piece. Only the area being painted is copied: the target
                 // clears its own band before it draws.
-                const QImage &background = TrainingPicture.isNull() ? *it : TrainingPicture;
+                const QImage &background = *it;
                 if (TrainingFrame.size() != background.size() || TrainingFrame.format() != background.format())
                     TrainingFrame = QImage(background.size(), background.format());
                 {
@@ -107,6 +107,8 @@ void TFrmMain::FormPaint(QPainter &canvas, const QRegion &area)
                     copy.setCompositionMode(QPainter::CompositionMode_Source);
                     for (const QRect &rect : area)
                         copy.drawImage(rect.topLeft(), background, rect);
+                    copy.setClipRegion(area);
+                    DrawSoundMarks(copy);
                 }
                 DrawTrainingTarget(TrainingFrame, area);
                 for (const QRect &rect : area)

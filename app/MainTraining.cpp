@@ -76,14 +76,37 @@ void TFrmMain::InvalidateWordText()
     InvalidateMessage();
 }
 
-void TFrmMain::InvalidateTarget()
+void TFrmMain::InvalidateTarget(bool wholeBand)
 {
+    TBandPieces shown = TargetPieces();
     // A sentence clears its band across the whole window, a word only its
-    // layout control's part of it.
-    update(QRect(0, imgWordText->Top(), width(), imgWordText->Height())
-           | QRect(0, imgSentenceText->Top(), width(), imgSentenceText->Height()));
-    TargetOnScreen = TargetPieces();
+    // layout control's part of it; between two targets of the same kind
+    // only their pieces differ.
+    if (wholeBand || TargetKindOnScreen != Run.WordOrSentence)
+        update(QRect(0, imgWordText->Top(), width(), imgWordText->Height())
+               | QRect(0, imgSentenceText->Top(), width(), imgSentenceText->Height()));
+    else
+        update(ChangedArea(TargetOnScreen, shown));
+    TargetOnScreen = std::move(shown);
+    TargetKindOnScreen = Run.WordOrSentence;
     FollowRelatedWords(true);
+}
+
+QRegion TFrmMain::SoundMarkArea() const
+{
+    QRegion area = SoundMarksLaid ? QRegion(SoundMarkStrip) : QRegion();
+    for (const auto &[place, cell] : SoundMarks)
+        area += place;
+    return area;
+}
+
+void TFrmMain::DrawSoundMarks(QPainter &canvas) const
+{
+    if (!SoundMarksLaid)
+        return;
+    canvas.fillRect(SoundMarkStrip, Qt::white);
+    for (const auto &[place, cell] : SoundMarks)
+        CopyRect(canvas, place, SoundMark, cell, TRasterOp::SrcCopy);
 }
 
 const TSentenceData *TFrmMain::RelatedWordsShown() const
@@ -173,18 +196,16 @@ void TFrmMain::SetTrainingScreen(bool Flag)
         part->Invalidate();
 
     if (FCurScreenNo == scTraining) {
-        // The target's pronunciation marks go onto a copy of the training
-        // picture, over a strip cleared to white; the stored picture stays
-        // as it was loaded.
-        TrainingPicture = ScreenImage.value(ScreenPictureName(scTraining));
-        QPainter painter(&TrainingPicture);
-        painter.fillRect(SoundMarkStrip, Qt::white);
-        for (const TPartPicture &part : layout.Parts) {
-            if (part.SoundMarkCell < 0 || !part.Visible)
-                continue;
-            const QRect source(part.SoundMarkCell * 50, 0, 50, 10);
-            CopyRect(painter, QRect(part.SoundMarkCenterX - 25, 122, 50, 10), SoundMark, source, TRasterOp::SrcCopy);
-        }
+        // The target's pronunciation marks are drawn over a strip of the
+        // training picture cleared to white; the picture stays as it was
+        // loaded.
+        update(SoundMarkArea());
+        SoundMarksLaid = true;
+        SoundMarks.clear();
+        for (const TPartPicture &part : layout.Parts)
+            if (part.SoundMarkCell >= 0 && part.Visible)
+                SoundMarks.append({QRect(part.SoundMarkCenterX - 25, 122, 50, 10), QRect(part.SoundMarkCell * 50, 0, 50, 10)});
+        update(SoundMarkArea());
     }
 
     imgWordMeaning->setVisible(layout.WordMeaningVisible);
@@ -194,16 +215,16 @@ void TFrmMain::SetTrainingScreen(bool Flag)
     imgMessage->setVisible(layout.MessageVisible);
     imgMessage->Invalidate();
     MessageOnScreen = InstructionMessage(PanelView());
-    InvalidateTarget();
+    // The first paint of a sentence flashes it at the left edge, over the
+    // whole band.
+    InvalidateTarget(layout.FlashSentence);
     imgMissCount->Invalidate();
     imgFlag->Invalidate();
     imgCheck->SetImageIndex(layout.CheckFrame);
     imgCheck->Invalidate();
-    // The word's own panels and the strip of pronunciation marks in the
-    // picture follow the target too.
+    // The word's own panels follow the target too.
     imgWord->Invalidate();
     imgIdNo->Invalidate();
-    update(SoundMarkStrip);
 
     RewindAvailable = layout.RewindAvailable;
     ShowGreyed(bRewind, !RewindAvailable);
