@@ -20,7 +20,7 @@ TColor BandColor(QChar letter, int chunkFirst, const TSentenceScene &scene, cons
 struct TColourSpan {
     int Chunk = 0;
     // 0 on the chunk's first line, 1 for its continuation on line 2.
-    int Part = 0;
+    int Piece = 0;
     QRect Rect;
     TColor Colour = clWhite;
 };

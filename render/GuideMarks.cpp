@@ -142,7 +142,7 @@ TGuideMarks PlaceGuideMarks(const TChunkLayout &chunks, const TSentenceScene &sc
         const std::optional<TGuideLabelPlace> place = PlaceGuideLabel(letter, anchor, row);
         if (!place)
             return;
-        guide.Marks.append({k, LabelPart, place->Dest, clWhite, place->Source});
+        guide.Marks.append({k, LabelPiece, place->Dest, clWhite, place->Source});
         if (place->AtEdge)
             guide.AtEdge = *place->AtEdge;
     };
@@ -170,7 +170,7 @@ bool DrawGuideMarks(QPainter &canvas, const QImage &svocMark, const TChunkLayout
     canvas.save();
     canvas.setCompositionMode(QPainter::CompositionMode_Source);
     for (const TGuideMark &mark : guide.Marks) {
-        if (mark.Part == LabelPart)
+        if (mark.Piece == LabelPiece)
             CopyRect(canvas, mark.Rect, svocMark, mark.Source, TRasterOp::SrcCopy);
         else
             canvas.fillRect(mark.Rect, QColorOf(mark.Colour));

@@ -41,12 +41,12 @@ std::optional<bool> DrawGuideLabel(QPainter &canvas, const QImage &svocMark, QCh
                                    TGuideLabelRow row);
 
 // One mark of the guide, for the chunk of that index: a piece of its
-// underline (Part 0 on its first line, 1 on line 2), filled with Colour, or
-// its label (Part LabelPart), copied from Source of the label picture.
-inline constexpr int LabelPart = 2;
+// underline (piece 0 on its first line, 1 on line 2), filled with Colour,
+// or its label (piece LabelPiece), copied from Source of the label picture.
+inline constexpr int LabelPiece = 2;
 struct TGuideMark {
     int Chunk = 0;
-    int Part = 0;
+    int Piece = 0;
     QRect Rect;
     TColor Colour = clWhite;
     QRect Source;

@@ -174,10 +174,10 @@ TBandPieces SentencePieces(int left, int top, const TSentenceScene &scene)
         const TChunkLayout chunks = LayOutChunks(scene.Sense.Example, l1);
         if (bands)
             for (const TColourSpan &span : ChunkBandSpans(chunks, scene, layout))
-                pieces.append({PieceKey(slBands, span.Chunk * 2 + span.Part), span.Rect, span.Colour});
+                pieces.append({PieceKey(slBands, span.Chunk * 2 + span.Piece), span.Rect, span.Colour});
         if (guide)
             for (const TGuideMark &mark : PlaceGuideMarks(chunks, scene, layout).Marks)
-                pieces.append({PieceKey(slGuide, mark.Chunk * 4 + mark.Part), mark.Rect,
+                pieces.append({PieceKey(slGuide, mark.Chunk * 4 + mark.Piece), mark.Rect,
                                qint64(mark.Source.y()) << 40 | qint64(mark.Source.x()) << 24 | mark.Colour});
     }
     for (int p = 1; p <= length; ++p) {
