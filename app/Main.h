@@ -1,9 +1,11 @@
 #pragma once
 
+#include "BandPieces.h"
 #include "CourseChoice.h"
 #include "CourseData.h"
 #include "DataFolder.h"
 #include "DataFolderLock.h"
+#include "PanelView.h"
 #include "PictureStore.h"
 #include "ProgressFile.h"
 #include "ScreenNo.h"
@@ -16,12 +18,14 @@
 #include <QHash>
 #include <QImage>
 #include <QList>
+#include <QRegion>
 #include <QString>
 #include <QWidget>
 
 #include <array>
 #include <functional>
 #include <random>
+#include <utility>
 
 class QLabel;
 
@@ -223,7 +227,8 @@ private:
     // A picture the paint reads, decoded on first use.
     QImage Picture(const QString &name) { return Pictures.Picture(name); }
     void PlaceWindow();
-    void FormPaint(QPainter &canvas, const QRect &area);
+    // Paints the part `area` of the window; nothing outside it is drawn.
+    void FormPaint(QPainter &canvas, const QRegion &area);
     void DrawLevelStatistics(QPainter &canvas);
     // Judges the word on screen the way leaving the training does, then
     // records the run.
@@ -239,11 +244,31 @@ private:
     void RunKeyCommand(int command);
     // Paints every area marked for repainting, now rather than later.
     void PaintPending();
-    // The area where the word or the sentence is drawn.
+    // Where the pronunciation marks go, and drawing them.
+    QRegion SoundMarkArea() const;
+    void DrawSoundMarks(QPainter &canvas);
+    // The pieces the word or the sentence being typed is drawn from now.
+    TBandPieces TargetPieces();
+    // Repaints what the typing state changed of the word or the sentence,
+    // of its related words and of the instruction since they were last
+    // asked to be painted.
     void InvalidateWordText();
+    // Repaints the band of a target laid out afresh: what differs from the
+    // target shown before, or with `wholeBand` all of it.
+    void InvalidateTarget(bool wholeBand);
+    // The sense whose inflections and related words the window's paint adds
+    // below a completed word; null while none show.
+    const TSentenceData *RelatedWordsShown() const;
+    // Repaints the related words where they appear or go; with `relaid` the
+    // target changed, and with it what they are.
+    void FollowRelatedWords(bool relaid);
+    // Repaints imgMessage when its instruction changed.
+    void InvalidateMessage();
+    // What the training panels read of the run and the options.
+    TPanelView PanelView() const;
     // Draws the word or the sentence being typed onto a copy of the
-    // training picture.
-    void DrawTrainingTarget(QImage &frame);
+    // training picture, within `area`.
+    void DrawTrainingTarget(QImage &frame, const QRegion &area);
     // Opens the sound device for the clicks and the voices, once; start-up
     // does it after the first paint, and the first sound does it when it
     // comes sooner.
@@ -254,8 +279,9 @@ private:
     void StopVoice();
     void ClearCurVoiceFile();
     // What the window's paint adds on the training screen: the related words
-    // of a completed word, the translation switch's state, the flash.
-    void PaintTrainingExtras(QPainter &canvas);
+    // of a completed word, the translation switch's state, the flash; `area`
+    // is the part of the window being painted.
+    void PaintTrainingExtras(QPainter &canvas, const QRegion &area);
 
     QLabel *LblVersion = nullptr;
 #define TYPEKO_DECLARE_CONTROL(name) TEgImage *name = nullptr;
@@ -288,12 +314,24 @@ private:
     // A writing-guide label of the element being typed reached the right
     // edge of the sentence area at the last drawing.
     bool GuideMarkAtEdge = false;
-    // The rows of the training picture that hold the target's pronunciation
-    // marks, as they stand with the marks, and the frame each paint composes
-    // from the picture and them.
-    QImage TrainingMarks, TrainingFrame;
-    // The rows of the marks, across the whole window.
-    static constexpr QRect TrainingMarksArea{0, 122, 800, 10};
+    // What the last repaint requests of the training screen put there: the
+    // pieces of the target, the area of its related words and the
+    // instruction, so that a key repaints only what differs from them.
+    TBandPieces TargetOnScreen;
+    // Whether those pieces are a word's or a sentence's. Entering the
+    // training screen repaints the whole window, so what they held before
+    // does not matter.
+    TWordOrSentence TargetKindOnScreen = wsWord;
+    QRegion RelatedWordsOnScreen;
+    bool RelatedWordsVisible = false;
+    QString MessageOnScreen;
+    // The target's pronunciation marks, each a place on the training
+    // picture and its cell of SoundMark, drawn over a strip cleared to
+    // white once a target has been laid out; and the frame each paint of
+    // the training screen is composed in.
+    bool SoundMarksLaid = false;
+    QList<std::pair<QRect, QRect>> SoundMarks;
+    QImage TrainingFrame;
     // The training screen's rewind button has an earlier target to go to.
     bool RewindAvailable = false;
 

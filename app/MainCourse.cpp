@@ -70,7 +70,7 @@ void TFrmMain::bLevel1Click(TEgImage *Sender)
         return;
     }
     SetLevelNo(level);
-    repaint();
+    PaintPending();
     // The chosen level shows for a moment before the course screen.
     PauseThen(300, [this] {
         SetBandNo(FData[FLevelNo].BandNo);

@@ -91,7 +91,7 @@ TFrmMain::~TFrmMain()
 {
     // Pictures first, then the sounds.
     Pictures.KeepOnly({});
-    TrainingMarks = TrainingFrame = QImage();
+    TrainingFrame = QImage();
     ReleaseKeySounds();
     ReleaseVoicePlayer();
 }
@@ -278,7 +278,7 @@ bool TFrmMain::FormClose()
         }
     }
     SetScreen(scGoodbye);
-    repaint();
+    PaintPending();
     GoodbyeShowing = true;
     PauseThen(1000, [this] {
         const QString error = Env.SaveFile(LastUserFilePath(FDataPath), WriteLastUser(FUserId));

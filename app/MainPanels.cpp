@@ -30,6 +30,11 @@ TPanelView PanelViewOf(const TTrainingState &run, TPattern pattern, const TOptio
 
 } // namespace
 
+TPanelView TFrmMain::PanelView() const
+{
+    return PanelViewOf(Run, Choice.Pattern, FOptions);
+}
+
 void TFrmMain::ReportMarkupProblems()
 {
     for (const TLevelData &level : std::as_const(FData))

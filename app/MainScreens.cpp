@@ -25,10 +25,11 @@ void TFrmMain::SetScreen(int ScreenNo)
     for (const TControlDesc &desc : MainFormDescription().Controls) {
         if (!desc.Screens.Contains(ScreenNo))
             continue;
-        if (desc.Kind == TControlKind::Label)
+        if (desc.Kind == TControlKind::Label) {
             LblVersion->show();
-        else if (TEgImage *control = Control(QString::fromUtf8(desc.Name)))
+        } else if (TEgImage *control = Control(QString::fromUtf8(desc.Name))) {
             control->show();
+        }
     }
     ApplyScreenRules(ScreenNo);
     FCurScreenNo = ScreenNo;
@@ -84,14 +85,14 @@ void TFrmMain::ShowGreyed(TEgImage *button, bool greyed)
 void TFrmMain::paintEvent(QPaintEvent *event)
 {
     QPainter canvas(this);
-    FormPaint(canvas, event->rect());
+    FormPaint(canvas, event->region());
     // The sound device opens once the first screen is on its way to the
     // display; a sound asked for earlier opens it itself.
     if (!SoundStarted && FCurScreenNo != scNone)
         QTimer::singleShot(0, this, [this] { StartSound(); });
 }
 
-void TFrmMain::FormPaint(QPainter &canvas, const QRect &area)
+void TFrmMain::FormPaint(QPainter &canvas, const QRegion &area)
 {
     if (FCurScreenNo != scNone) {
         // A close that could not save says so on its own goodbye picture.
@@ -101,7 +102,7 @@ void TFrmMain::FormPaint(QPainter &canvas, const QRect &area)
         if (background.isNull()) {
             // A picture that could not be decoded has been told; the
             // screen's controls still work over a plain ground.
-            canvas.fillRect(area, Qt::white);
+            canvas.fillRect(area.boundingRect(), Qt::white);
         } else if (FCurScreenNo == scTraining) {
             // The word or sentence is composed onto a copy of the target's
             // background, which goes to the window in one piece. Only the
@@ -112,22 +113,23 @@ void TFrmMain::FormPaint(QPainter &canvas, const QRect &area)
             {
                 QPainter copy(&TrainingFrame);
                 copy.setCompositionMode(QPainter::CompositionMode_Source);
-                copy.drawImage(area.topLeft(), background, area);
-                // The target's pronunciation marks cover their rows.
-                const QRect marks = area & TrainingMarksArea;
-                if (!TrainingMarks.isNull() && !marks.isEmpty())
-                    copy.drawImage(marks.topLeft(), TrainingMarks, marks.translated(-TrainingMarksArea.topLeft()));
+                for (const QRect &rect : area)
+                    copy.drawImage(rect.topLeft(), background, rect);
+                copy.setClipRegion(area);
+                DrawSoundMarks(copy);
             }
-            DrawTrainingTarget(TrainingFrame);
-            canvas.drawImage(area.topLeft(), TrainingFrame, area);
+            DrawTrainingTarget(TrainingFrame, area);
+            for (const QRect &rect : area)
+                canvas.drawImage(rect.topLeft(), TrainingFrame, rect);
         } else {
-            canvas.drawImage(0, 0, background);
+            for (const QRect &rect : area)
+                canvas.drawImage(rect.topLeft(), background, rect);
         }
     }
     if (FCurScreenNo == scLevelMenu)
         DrawLevelStatistics(canvas);
     else if (FCurScreenNo == scTraining)
-        PaintTrainingExtras(canvas);
+        PaintTrainingExtras(canvas, area);
 }
 
 void TFrmMain::DrawLevelStatistics(QPainter &canvas)

@@ -13,6 +13,7 @@
 #include "SentenceText.h"
 #include "WordText.h"
 #include "RunStart.h"
+#include "TrainingPanels.h"
 #include "TrainingScreen.h"
 #include "VoicePlayer.h"
 #include "Typing.h"
@@ -21,6 +22,13 @@
 #include <QKeyEvent>
 #include <QPainter>
 #include <QTimer>
+
+namespace {
+
+// Where the target's pronunciation marks go in the training picture.
+constexpr QRect SoundMarkStrip(QPoint(100, 122), QPoint(699, 131));
+
+} // namespace
 
 TTrainingOptions TFrmMain::TrainingOptions() const
 {
@@ -37,13 +45,100 @@ TTrainingOptions TFrmMain::TrainingOptions() const
 
 void TFrmMain::PaintPending()
 {
+    // A control shown since the last paint asks for its area through an
+    // event of its own; joined with the rest, the window paints once.
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateLater);
     QCoreApplication::sendPostedEvents(this, QEvent::UpdateRequest);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest);
 }
 
+TBandPieces TFrmMain::TargetPieces()
+{
+    if (Run.CurItemIndex < 0 || Run.CurItemIndex >= Run.CurItem.size())
+        return {};
+    const TBandDataItem &item = Run.CurItem[Run.CurItemIndex];
+    if (Run.WordOrSentence == wsWord)
+        return WordPieces(item.Word, TypingViewOf(Run), FOptions.DispWordNo, imgWordText->geometry(),
+                          Picture(QStringLiteral("MARKENTER")).size());
+    if (item.SentenceIndex < 0 || item.SentenceIndex >= item.Item.size())
+        return {};
+    return SentencePieces(imgSentenceText->Left(), imgSentenceText->Top(),
+                          {item.Item[item.SentenceIndex], TypingViewOf(Run), Choice.Pattern, FOptions.GuideNo,
+                           imgSentenceText->geometry()});
+}
+
 void TFrmMain::InvalidateWordText()
 {
-    update(imgWordText->geometry());
+    TBandPieces shown = TargetPieces();
+    update(ChangedArea(TargetOnScreen, shown));
+    TargetOnScreen = std::move(shown);
+    FollowRelatedWords(false);
+    // The instruction follows the typing state as well.
+    InvalidateMessage();
+}
+
+void TFrmMain::InvalidateTarget(bool wholeBand)
+{
+    TBandPieces shown = TargetPieces();
+    // A sentence clears its band across the whole window, a word only its
+    // layout control's part of it; between two targets of the same kind
+    // only their pieces differ.
+    if (wholeBand || TargetKindOnScreen != Run.WordOrSentence)
+        update(QRect(0, imgWordText->Top(), width(), imgWordText->Height())
+               | QRect(0, imgSentenceText->Top(), width(), imgSentenceText->Height()));
+    else
+        update(ChangedArea(TargetOnScreen, shown));
+    TargetOnScreen = std::move(shown);
+    TargetKindOnScreen = Run.WordOrSentence;
+    FollowRelatedWords(true);
+}
+
+QRegion TFrmMain::SoundMarkArea() const
+{
+    QRegion area = SoundMarksLaid ? QRegion(SoundMarkStrip) : QRegion();
+    for (const auto &[place, cell] : SoundMarks)
+        area += place;
+    return area;
+}
+
+void TFrmMain::DrawSoundMarks(QPainter &canvas)
+{
+    if (!SoundMarksLaid)
+        return;
+    canvas.fillRect(SoundMarkStrip, Qt::white);
+    const QImage soundMark = Picture(QStringLiteral("SOUND"));
+    for (const auto &[place, cell] : SoundMarks)
+        CopyRect(canvas, place, soundMark, cell, TRasterOp::SrcCopy);
+}
+
+const TSentenceData *TFrmMain::RelatedWordsShown() const
+{
+    if (Run.WordOrSentence != wsWord || Run.InputMode != 9 || Run.CurItemIndex < 0 || Run.CurItemIndex >= Run.CurItem.size())
+        return nullptr;
+    const TBandDataItem &word = Run.CurItem[Run.CurItemIndex];
+    if (word.SentenceIndex < 0 || word.SentenceIndex >= word.Item.size())
+        return nullptr;
+    return &word.Item[word.SentenceIndex];
+}
+
+void TFrmMain::FollowRelatedWords(bool relaid)
+{
+    const TSentenceData *sense = RelatedWordsShown();
+    if (!relaid && (sense != nullptr) == RelatedWordsVisible)
+        return;
+    update(RelatedWordsOnScreen);
+    RelatedWordsVisible = sense != nullptr;
+    RelatedWordsOnScreen = sense ? RelatedWordsArea(*sense, imgWordText->geometry()) : QRegion();
+    update(RelatedWordsOnScreen);
+}
+
+void TFrmMain::InvalidateMessage()
+{
+    const QString message = InstructionMessage(PanelView());
+    if (message == MessageOnScreen)
+        return;
+    MessageOnScreen = message;
+    imgMessage->Invalidate();
 }
 
 void TFrmMain::bTrainingClick(TEgImage *)
@@ -51,7 +146,7 @@ void TFrmMain::bTrainingClick(TEgImage *)
     if (WaitingOnStartScreen)
         return;
     SetScreen(scStart);
-    repaint();
+    PaintPending();
     SkipStartScreen = false;
     const qint64 deadline = Env.TickCount() + 3000;
 
@@ -103,20 +198,16 @@ void TFrmMain::SetTrainingScreen(bool Flag)
         part->Invalidate();
 
     if (FCurScreenNo == scTraining) {
-        // The target's pronunciation marks go onto a copy of the training
-        // picture's rows they stand in, over a strip cleared to white; the
-        // picture itself stays as it was decoded.
-        TrainingMarks = Picture(ScreenPictureName(scTraining)).copy(TrainingMarksArea);
-        QPainter painter(&TrainingMarks);
-        painter.translate(-TrainingMarksArea.topLeft());
-        painter.fillRect(QRect(QPoint(100, 122), QPoint(699, 131)), Qt::white);
-        const QImage soundMark = Picture(QStringLiteral("SOUND"));
-        for (const TPartPicture &part : layout.Parts) {
-            if (part.SoundMarkCell < 0 || !part.Visible)
-                continue;
-            const QRect source(part.SoundMarkCell * 50, 0, 50, 10);
-            CopyRect(painter, QRect(part.SoundMarkCenterX - 25, 122, 50, 10), soundMark, source, TRasterOp::SrcCopy);
-        }
+        // The target's pronunciation marks are drawn over a strip of the
+        // training picture cleared to white; the picture stays as it was
+        // loaded.
+        update(SoundMarkArea());
+        SoundMarksLaid = true;
+        SoundMarks.clear();
+        for (const TPartPicture &part : layout.Parts)
+            if (part.SoundMarkCell >= 0 && part.Visible)
+                SoundMarks.append({QRect(part.SoundMarkCenterX - 25, 122, 50, 10), QRect(part.SoundMarkCell * 50, 0, 50, 10)});
+        update(SoundMarkArea());
     }
 
     imgWordMeaning->setVisible(layout.WordMeaningVisible);
@@ -125,25 +216,33 @@ void TFrmMain::SetTrainingScreen(bool Flag)
     imgSentensMeaning->Invalidate();
     imgMessage->setVisible(layout.MessageVisible);
     imgMessage->Invalidate();
-    InvalidateWordText();
+    MessageOnScreen = InstructionMessage(PanelView());
+    // The first paint of a sentence flashes it at the left edge, over the
+    // whole band.
+    InvalidateTarget(layout.FlashSentence);
     imgMissCount->Invalidate();
     imgFlag->Invalidate();
     imgCheck->SetImageIndex(layout.CheckFrame);
     imgCheck->Invalidate();
+    // The word's own panels follow the target too.
+    imgWord->Invalidate();
+    imgIdNo->Invalidate();
 
     RewindAvailable = layout.RewindAvailable;
     ShowGreyed(bRewind, !RewindAvailable);
     ShowTrans2Switch();
-    update(QRect(QPoint(10, 36), QPoint(799, 113)));
     if (layout.HideSpecialTraining)
         imgSpecialTraining->hide();
+
+    // The new sentence shows left-aligned with a grey corner for a moment,
+    // then settles in its place; the first paint of the target already
+    // shows it so.
+    FlashingSentence = layout.FlashSentence;
+    if (FlashingSentence)
+        update(QRect(0, 0, 6, 6));
     PaintPending();
 
     if (layout.FlashSentence) {
-        // The new sentence shows left-aligned with a grey corner for a
-        // moment, then settles in its place.
-        FlashingSentence = true;
-        repaint();
         PauseThen(50, [this] {
             FlashingSentence = false;
             update(QRect(0, imgSentenceText->Top(), 800, imgSentenceText->Height()));
@@ -161,9 +260,10 @@ void TFrmMain::ApplyOutcome(const TTrainingOutcome &outcome)
         imgSpecialTraining->show();
     else if (outcome.SpecialTraining == TStripChange::Hide)
         imgSpecialTraining->hide();
-    if (outcome.DrawRelatedWords)
-        update();
-    if (outcome.InvalidateWordText)
+    // The related words of a completed word and the look of a completed
+    // sentence are parts of the target's own drawing, so repainting what
+    // changed in it covers them.
+    if (outcome.DrawRelatedWords || outcome.InvalidateWordText || (outcome.InvalidateWindow && FCurScreenNo == scTraining))
         InvalidateWordText();
     if (outcome.RepaintMissCount) {
         imgMissCount->Invalidate();
@@ -172,7 +272,7 @@ void TFrmMain::ApplyOutcome(const TTrainingOutcome &outcome)
     if (outcome.RepaintFlag)
         imgFlag->Invalidate();
     if (outcome.RepaintMessage)
-        imgMessage->Invalidate();
+        InvalidateMessage();
     if (outcome.RepaintSentenceMeaning)
         imgSentensMeaning->Invalidate();
     if (outcome.RepaintIdNo)
@@ -183,7 +283,9 @@ void TFrmMain::ApplyOutcome(const TTrainingOutcome &outcome)
     }
     if (outcome.CheckFrame >= 0)
         imgCheck->SetImageIndex(outcome.CheckFrame);
-    if (outcome.InvalidateWindow || (outcome.InvalidateWindowIfGuideAtEdge && GuideMarkAtEdge))
+    // A writing-guide label at the right edge of the sentence area is one of
+    // the target's pieces like any other, so it asks for nothing wider.
+    if (outcome.InvalidateWindow && FCurScreenNo != scTraining)
         update();
     if (outcome.RunEnded) {
         SetScreen(scCourse);
@@ -274,7 +376,7 @@ bool TFrmMain::FormKeyDown(QKeyEvent *event)
         KeyDownAction(FCurScreenNo, event->key(), event->modifiers(), Run, imgSpecialTraining->isVisible());
     RunKeyCommand(static_cast<int>(action.Command));
     if (action.RepaintMessage)
-        imgMessage->Invalidate();
+        InvalidateMessage();
     return action.Consumed;
 }
 
@@ -311,12 +413,13 @@ void TFrmMain::ClearCurVoiceFile()
     ::ClearCurVoiceFile();
 }
 
-void TFrmMain::DrawTrainingTarget(QImage &frame)
+void TFrmMain::DrawTrainingTarget(QImage &frame, const QRegion &area)
 {
     if (Run.CurItemIndex < 0 || Run.CurItemIndex >= Run.CurItem.size())
         return;
     const TBandDataItem &item = Run.CurItem[Run.CurItemIndex];
     QPainter painter(&frame);
+    painter.setClipRegion(area);
     if (Run.WordOrSentence == wsWord) {
         DrawWord(painter, Picture(QStringLiteral("FONTLARGE")), Picture(QStringLiteral("MARKENTER")), item.Word, TypingViewOf(Run), FOptions.DispWordNo, imgWordText->geometry());
     } else if (item.SentenceIndex >= 0 && item.SentenceIndex < item.Item.size()) {
@@ -326,7 +429,7 @@ void TFrmMain::DrawTrainingTarget(QImage &frame)
     }
 }
 
-void TFrmMain::PaintTrainingExtras(QPainter &canvas)
+void TFrmMain::PaintTrainingExtras(QPainter &canvas, const QRegion &area)
 {
     if (FlashingSentence && Run.WordOrSentence == wsSentence && Run.CurItemIndex >= 0 && Run.CurItemIndex < Run.CurItem.size()) {
         // The new sentence stands left-aligned for a moment with a grey
@@ -340,11 +443,10 @@ void TFrmMain::PaintTrainingExtras(QPainter &canvas)
                          unused);
         }
     }
-    if (Run.WordOrSentence == wsWord && Run.InputMode == 9 && Run.CurItemIndex >= 0 && Run.CurItemIndex < Run.CurItem.size()) {
-        const TBandDataItem &word = Run.CurItem[Run.CurItemIndex];
-        if (word.SentenceIndex >= 0 && word.SentenceIndex < word.Item.size())
-            DrawRelatedWords(canvas, word.Item[word.SentenceIndex], imgWordText->geometry());
-    }
+    // Laying the related words out takes longer than the rest of a key's
+    // paint, so a paint that does not reach them leaves them alone.
+    if (const TSentenceData *sense = RelatedWordsShown(); sense && (!RelatedWordsVisible || area.intersects(RelatedWordsOnScreen)))
+        DrawRelatedWords(canvas, *sense, imgWordText->geometry());
 }
 
 void TFrmMain::ShowTrans2Switch()

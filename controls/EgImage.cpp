@@ -214,7 +214,14 @@ void TEgImage::RequestRepaint()
 
 void TEgImage::Invalidate()
 {
-    update();
+    // The parent paints beneath the control in any case, so the request is
+    // made on the parent's area: with the parent's own requests it then
+    // makes one paint instead of one for the parent and one for the controls.
+    QWidget *parent = parentWidget();
+    if (!parent || !isVisible())
+        update();
+    else
+        parent->update(geometry());
 }
 
 void TEgImage::Repaint()

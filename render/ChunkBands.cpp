@@ -21,20 +21,34 @@ TColor BandColor(QChar letter, int chunkFirst, const TSentenceScene &scene, cons
     return TagColor(letter);
 }
 
+QList<TColourSpan> ChunkBandSpans(const TChunkLayout &chunks, const TSentenceScene &scene,
+                                  const TSentenceLayout &layout)
+{
+    QList<TColourSpan> spans;
+    for (qsizetype k = 0; k < chunks.Chunks.size(); ++k) {
+        const TChunkPlace &chunk = chunks.Chunks[k];
+        const TColor colour = BandColor(chunk.Letter, chunk.First, scene, layout);
+        if (colour == clWhite)
+            continue;
+        const QList<TCellSpan> parts = chunks.SpansOf(chunk.First, chunk.End);
+        for (qsizetype part = 0; part < parts.size(); ++part) {
+            const TCellSpan &span = parts[part];
+            const int y = layout.Top + SentenceLinePitch * span.Line;
+            const int left = layout.X0 + SmallPitch * span.First;
+            const int right = layout.X0 + SmallPitch * span.End - BandGap;
+            if (right > left)
+                spans.append({static_cast<int>(k), static_cast<int>(part), QRect(left, y, right - left, BandHeight), colour});
+        }
+    }
+    return spans;
+}
+
 void DrawChunkBands(QPainter &canvas, const TChunkLayout &chunks, const TSentenceScene &scene,
                     const TSentenceLayout &layout)
 {
     canvas.save();
     canvas.setCompositionMode(QPainter::CompositionMode_Source);
-    for (const TChunkPlace &chunk : chunks.Chunks) {
-        const TColor colour = BandColor(chunk.Letter, chunk.First, scene, layout);
-        if (colour == clWhite)
-            continue;
-        for (const TCellSpan &span : chunks.SpansOf(chunk.First, chunk.End)) {
-            const int y = layout.Top + SentenceLinePitch * span.Line;
-            FillSpan(canvas, layout.X0 + SmallPitch * span.First, y, layout.X0 + SmallPitch * span.End - BandGap,
-                     y + BandHeight, colour);
-        }
-    }
+    for (const TColourSpan &span : ChunkBandSpans(chunks, scene, layout))
+        canvas.fillRect(span.Rect, QColorOf(span.Colour));
     canvas.restore();
 }

@@ -54,8 +54,8 @@ struct TGuideOrigin {
 
 // Underlines a chunk on every line it covers, 1 pixel high, ending one cell
 // short of the next chunk.
-void DrawUnderline(QPainter &canvas, const TChunkLayout &chunks, const TChunkPlace &chunk, bool lastChunk,
-                   const TSentenceScene &scene, const TGuideOrigin &origin)
+void PlaceUnderline(QList<TGuideMark> &marks, int k, const TChunkLayout &chunks, const TChunkPlace &chunk,
+                    bool lastChunk, const TSentenceScene &scene, const TGuideOrigin &origin)
 {
     const TColor colour = TagColor(chunk.Letter);
     const bool underlined = scene.GuideNo == 1 || scene.GuideNo == 2 || chunk.First <= scene.Typing.InputLen;
@@ -67,12 +67,13 @@ void DrawUnderline(QPainter &canvas, const TChunkLayout &chunks, const TChunkPla
     // as soon as the line is full.
     if (lastChunk && scene.Typing.InputMode == 9 && spans.size() == 1 && !chunks.EndsLine(chunk.End))
         return;
-    for (const TCellSpan &span : spans) {
-        const QPoint left = origin.Cell(span);
-        FillSpan(canvas, left.x(), left.y(), origin.X + SmallPitch * (span.End - 1), left.y() + 1, colour);
+    for (qsizetype part = 0; part < spans.size(); ++part) {
+        const QPoint left = origin.Cell(spans[part]);
+        const int right = origin.X + SmallPitch * (spans[part].End - 1);
+        if (right > left.x())
+            marks.append({k, static_cast<int>(part), QRect(left.x(), left.y(), right - left.x(), 1), colour, {}});
     }
 }
-
 // A start label is lit while the cursor is inside its chunk and quiet ahead
 // of it until the item is typed to its end.
 std::optional<TGuideLabelRow> StartLabelRow(const TChunkPlace &chunk, const TTypingView &typing)
@@ -103,49 +104,77 @@ std::optional<TGuideLabelRow> EndLabelRow(const TChunkLayout &chunks, const TChu
 
 } // namespace
 
-std::optional<bool> DrawGuideLabel(QPainter &canvas, const QImage &svocMark, QChar letter, QPoint anchor,
-                                   TGuideLabelRow row)
+std::optional<TGuideLabelPlace> PlaceGuideLabel(QChar letter, QPoint anchor, TGuideLabelRow row)
 {
     for (const TLabel &label : Labels) {
         if (letter != label.Letter)
             continue;
         const int width = label.SourceRight - label.SourceLeft;
-        CopyRect(canvas, QRect(anchor.x() + label.Offset, anchor.y(), width, LabelHeight), svocMark,
-                 QRect(label.SourceLeft, LabelHeight * row, width, LabelHeight), TRasterOp::SrcCopy);
-        if (label.EdgeReach == 0)
-            return std::nullopt;
-        return row == glLit && anchor.x() + label.EdgeReach >= RightEdge;
+        TGuideLabelPlace place;
+        place.Dest = QRect(anchor.x() + label.Offset, anchor.y(), width, LabelHeight);
+        place.Source = QRect(label.SourceLeft, LabelHeight * row, width, LabelHeight);
+        if (label.EdgeReach != 0)
+            place.AtEdge = row == glLit && anchor.x() + label.EdgeReach >= RightEdge;
+        return place;
     }
     return std::nullopt;
+}
+
+std::optional<bool> DrawGuideLabel(QPainter &canvas, const QImage &svocMark, QChar letter, QPoint anchor,
+                                   TGuideLabelRow row)
+{
+    const std::optional<TGuideLabelPlace> place = PlaceGuideLabel(letter, anchor, row);
+    if (!place)
+        return std::nullopt;
+    CopyRect(canvas, place->Dest, svocMark, place->Source, TRasterOp::SrcCopy);
+    return place->AtEdge;
+}
+
+TGuideMarks PlaceGuideMarks(const TChunkLayout &chunks, const TSentenceScene &scene, const TSentenceLayout &layout)
+{
+    TGuideMarks guide;
+    if (scene.GuideNo == 3)
+        return guide;
+    const TTypingView &typing = scene.Typing;
+    const TGuideOrigin origin{layout.X0 + GuideIndent, layout.Top + GuideBelowTop};
+    const QPoint labelDrop(0, LabelDrop);
+    const auto placeLabel = [&](int k, QChar letter, QPoint anchor, TGuideLabelRow row) {
+        const std::optional<TGuideLabelPlace> place = PlaceGuideLabel(letter, anchor, row);
+        if (!place)
+            return;
+        guide.Marks.append({k, LabelPiece, place->Dest, clWhite, place->Source});
+        if (place->AtEdge)
+            guide.AtEdge = *place->AtEdge;
+    };
+    for (qsizetype k = 0; k < chunks.Chunks.size(); ++k) {
+        const TChunkPlace &chunk = chunks.Chunks[k];
+        const int index = static_cast<int>(k);
+        PlaceUnderline(guide.Marks, index, chunks, chunk, k + 1 == chunks.Chunks.size(), scene, origin);
+        if (scene.GuideNo != 2)
+            continue;
+        if (HasStartLabel(chunk.Letter)) {
+            if (const auto row = StartLabelRow(chunk, typing))
+                placeLabel(index, chunk.Letter, origin.Cell(chunks.CellOf(chunk.First)) + labelDrop, *row);
+        } else if (HasEndLabel(chunk.Letter) && chunk.End > chunk.First) {
+            if (const auto row = EndLabelRow(chunks, chunk, typing))
+                placeLabel(index, chunk.Letter, origin.Cell(chunks.CellOf(chunk.End - 1)) + labelDrop, *row);
+        }
+    }
+    return guide;
 }
 
 bool DrawGuideMarks(QPainter &canvas, const QImage &svocMark, const TChunkLayout &chunks, const TSentenceScene &scene,
                     const TSentenceLayout &layout)
 {
-    if (scene.GuideNo == 3)
-        return false;
-    const TTypingView &typing = scene.Typing;
-    const TGuideOrigin origin{layout.X0 + GuideIndent, layout.Top + GuideBelowTop};
-    const QPoint labelDrop(0, LabelDrop);
-    bool atEdge = false;
-
+    const TGuideMarks guide = PlaceGuideMarks(chunks, scene, layout);
     canvas.save();
     canvas.setCompositionMode(QPainter::CompositionMode_Source);
-    for (qsizetype k = 0; k < chunks.Chunks.size(); ++k) {
-        const TChunkPlace &chunk = chunks.Chunks[k];
-        DrawUnderline(canvas, chunks, chunk, k + 1 == chunks.Chunks.size(), scene, origin);
-        if (scene.GuideNo != 2)
-            continue;
-        if (HasStartLabel(chunk.Letter)) {
-            if (const auto row = StartLabelRow(chunk, typing)) {
-                const QPoint anchor = origin.Cell(chunks.CellOf(chunk.First)) + labelDrop;
-                atEdge = DrawGuideLabel(canvas, svocMark, chunk.Letter, anchor, *row).value_or(atEdge);
-            }
-        } else if (HasEndLabel(chunk.Letter) && chunk.End > chunk.First) {
-            if (const auto row = EndLabelRow(chunks, chunk, typing))
-                DrawGuideLabel(canvas, svocMark, chunk.Letter, origin.Cell(chunks.CellOf(chunk.End - 1)) + labelDrop, *row);
-        }
+    for (const TGuideMark &mark : guide.Marks) {
+        if (mark.Piece == LabelPiece)
+            CopyRect(canvas, mark.Rect, svocMark, mark.Source, TRasterOp::SrcCopy);
+        else
+            canvas.fillRect(mark.Rect, QColorOf(mark.Colour));
     }
     canvas.restore();
-    return atEdge;
+    return guide.AtEdge;
 }

@@ -78,3 +78,17 @@ void DrawRelatedWords(QPainter &canvas, const TSentenceData &sense, const QRect 
         TextOut(canvas, words.X, words.Y, words.Text);
     }
 }
+
+QRegion RelatedWordsArea(const TSentenceData &sense, const QRect &wordText)
+{
+    const QFontMetrics metrics(PointFont(FaceMsPGothic, 11));
+    QRegion area;
+    for (const TPlacedWords &words : LayoutRelatedWords(sense, wordText, [&metrics](const QString &text) {
+             return metrics.horizontalAdvance(text);
+         })) {
+        const QRect box(words.X, words.Y, metrics.horizontalAdvance(words.Text), metrics.height());
+        const QRect ink = metrics.boundingRect(words.Text).translated(words.X, words.Y + metrics.ascent());
+        area += (box | ink).adjusted(-1, -1, 1, 1);
+    }
+    return area;
+}

@@ -6,6 +6,7 @@
 #include <QList>
 #include <QPainter>
 #include <QRect>
+#include <QRegion>
 #include <QString>
 
 #include <functional>
@@ -36,3 +37,7 @@ QList<TPlacedWords> LayoutRelatedWords(const TSentenceData &sense, const QRect &
 // Draws them in 11 pt on white boxes. Draws nothing for an empty Etc1 and
 // Etc3; leaves the canvas in its own font and colours.
 void DrawRelatedWords(QPainter &canvas, const TSentenceData &sense, const QRect &wordText);
+
+// Where DrawRelatedWords draws for the same sense: the box of every text
+// with a pixel of margin for ink that overhangs it.
+QRegion RelatedWordsArea(const TSentenceData &sense, const QRect &wordText);

@@ -80,6 +80,39 @@ void DrawCell(QPainter &canvas, const QImage &smallFont, const QRect &cell, char
     }
 }
 
+// The line split and the left edge the sentence is laid out with.
+TSentenceLayout LayOutSentence(int left, int top, const TSentenceScene &scene)
+{
+    TSentenceLayout layout;
+    layout.Top = top;
+    layout.Split = LineSplit(scene.Sense.Sentence, MaxLineChars(scene.SentenceText.width()));
+    layout.X0 = left != 0 ? left + (scene.SentenceText.width() - SmallPitch * layout.Split.L1) / 2 : FlushLeft;
+    return layout;
+}
+
+// The cell of target position p, from 1.
+QRect CellRect(const TSentenceLayout &layout, int p)
+{
+    const bool lineOne = p <= layout.Split.L1;
+    const int column = lineOne ? p - 1 : p - layout.Split.L1 - 1;
+    return QRect(layout.X0 + SmallPitch * column, layout.Top + (lineOne ? Line1CellDrop : Line2CellDrop),
+                 SmallCellWidth, SmallCellHeight);
+}
+
+// The cursor bar under the next character; none from the left edge or once
+// the sentence is typed to its end.
+QRect BarRect(int left, const TSentenceLayout &layout, int typed, int length)
+{
+    if (left == 0 || typed == length)
+        return {};
+    const bool onLineOne = typed < layout.Split.L1;
+    const int column = onLineOne ? typed : typed - layout.Split.L1;
+    return QRect(layout.X0 + SmallPitch * column + BarIndent, layout.Top + (onLineOne ? Line1BarDrop : Line2BarDrop),
+                 BarWidth, BarHeight);
+}
+
+enum TSentenceLayer { slBands, slGuide, slCells, slBar };
+
 } // namespace
 
 TSentenceLayout DrawSentence(int left, int top, QPainter &canvas, const TSentenceStrips &strips,
@@ -87,13 +120,8 @@ TSentenceLayout DrawSentence(int left, int top, QPainter &canvas, const TSentenc
 {
     const QByteArray &sentence = scene.Sense.Sentence;
     const int length = static_cast<int>(sentence.size());
-    const int width = scene.SentenceText.width();
-
-    TSentenceLayout layout;
-    layout.Top = top;
-    layout.Split = LineSplit(sentence, MaxLineChars(width));
+    const TSentenceLayout layout = LayOutSentence(left, top, scene);
     const int l1 = layout.Split.L1;
-    layout.X0 = left != 0 ? left + (width - SmallPitch * l1) / 2 : FlushLeft;
 
     canvas.save();
     canvas.setRenderHint(QPainter::Antialiasing, false);
@@ -113,24 +141,52 @@ TSentenceLayout DrawSentence(int left, int top, QPainter &canvas, const TSentenc
             guideMarkAtEdge = DrawGuideMarks(canvas, strips.SVOCMark, chunks, scene, layout);
     }
 
+    // Only the cells that meet the area being painted are copied: a
+    // sentence has up to a hundred, and a key changes two or three.
+    const QRect area = canvas.hasClipping() ? canvas.clipBoundingRect().toAlignedRect() : QRect();
     for (int p = 1; p <= length; ++p) {
-        const bool lineOne = p <= l1;
-        const int column = lineOne ? p - 1 : p - l1 - 1;
-        const QRect cell(layout.X0 + SmallPitch * column, top + (lineOne ? Line1CellDrop : Line2CellDrop),
-                         SmallCellWidth, SmallCellHeight);
+        const QRect cell = CellRect(layout, p);
+        if (!area.isNull() && !area.intersects(cell))
+            continue;
         const char c = sentence[p - 1];
-        DrawCell(canvas, strips.SmallFont, cell, c, LookOf(c, p, lineOne, scene, l1));
+        DrawCell(canvas, strips.SmallFont, cell, c, LookOf(c, p, p <= l1, scene, l1));
     }
 
     canvas.setCompositionMode(QPainter::CompositionMode_Source);
-    const int typed = scene.Typing.InputLen;
-    if (left != 0 && typed != length) {
-        const bool onLineOne = typed < l1;
-        const int column = onLineOne ? typed : typed - l1;
-        canvas.fillRect(QRect(layout.X0 + SmallPitch * column + BarIndent,
-                              top + (onLineOne ? Line1BarDrop : Line2BarDrop), BarWidth, BarHeight),
-                        QColor::fromRgb(CursorRgb));
-    }
+    const QRect bar = BarRect(left, layout, scene.Typing.InputLen, length);
+    if (!bar.isNull())
+        canvas.fillRect(bar, QColor::fromRgb(CursorRgb));
     canvas.restore();
     return layout;
+}
+
+TBandPieces SentencePieces(int left, int top, const TSentenceScene &scene)
+{
+    const QByteArray &sentence = scene.Sense.Sentence;
+    const int length = static_cast<int>(sentence.size());
+    const TSentenceLayout layout = LayOutSentence(left, top, scene);
+    const int l1 = layout.Split.L1;
+    TBandPieces pieces;
+
+    const bool bands = scene.Typing.InputMode == 9;
+    const bool guide = scene.Pattern == ptWriting;
+    if (bands || guide) {
+        const TChunkLayout chunks = LayOutChunks(scene.Sense.Example, l1);
+        if (bands)
+            for (const TColourSpan &span : ChunkBandSpans(chunks, scene, layout))
+                pieces.append({PieceKey(slBands, span.Chunk * 2 + span.Piece), span.Rect, span.Colour});
+        if (guide)
+            for (const TGuideMark &mark : PlaceGuideMarks(chunks, scene, layout).Marks)
+                pieces.append({PieceKey(slGuide, mark.Chunk * 4 + mark.Piece), mark.Rect,
+                               qint64(mark.Source.y()) << 40 | qint64(mark.Source.x()) << 24 | mark.Colour});
+    }
+    for (int p = 1; p <= length; ++p) {
+        const char c = sentence[p - 1];
+        const int look = static_cast<int>(LookOf(c, p, p <= l1, scene, l1));
+        pieces.append({PieceKey(slCells, p), CellRect(layout, p), qint64(look) << 8 | static_cast<unsigned char>(c)});
+    }
+    const QRect bar = BarRect(left, layout, scene.Typing.InputLen, length);
+    if (!bar.isNull())
+        pieces.append({PieceKey(slBar, 0), bar, 0});
+    return pieces;
 }

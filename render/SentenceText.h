@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BandPieces.h"
 #include "SentenceScene.h"
 
 #include <QImage>
@@ -25,3 +26,7 @@ struct TSentenceStrips {
 // handler reads the field after the repaint of a correct key.
 TSentenceLayout DrawSentence(int left, int top, QPainter &canvas, const TSentenceStrips &strips,
                              const TSentenceScene &scene, bool &guideMarkAtEdge);
+
+// The pieces DrawSentence puts on the band for the same scene: the element
+// bands, the writing guide, every character cell and the cursor bar.
+TBandPieces SentencePieces(int left, int top, const TSentenceScene &scene);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "BandPieces.h"
 #include "SentenceScene.h"
 
 #include <QByteArray>
@@ -18,3 +19,8 @@ inline constexpr QRgb CursorRgb = 0xFFFF0099;
 // `largeFont` and `enterMark` are the window's pictures, only read here.
 void DrawWord(QPainter &canvas, const QImage &largeFont, const QImage &enterMark, const QByteArray &word,
               const TTypingView &typing, int dispWordNo, const QRect &wordText);
+
+// The pieces DrawWord puts on the band for the same word and state: each
+// glyph cell, then the cursor or the Enter mark of `enterMarkSize`.
+TBandPieces WordPieces(const QByteArray &word, const TTypingView &typing, int dispWordNo, const QRect &wordText,
+                       const QSize &enterMarkSize);

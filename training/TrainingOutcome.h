@@ -28,9 +28,13 @@ struct TTrainingOutcome {
     int CounterTag = -1;
     // From 0 on: the frame imgCheck must show.
     int CheckFrame = -1;
+    // The look of the whole item changed. On the training screen the window
+    // repaints what changed of the target and of the panels named here,
+    // elsewhere all of itself.
     bool InvalidateWindow = false;
-    // Invalidate the whole window when a writing-guide label stands at the
-    // right edge of the sentence area, which only the renderer knows.
+    // A writing-guide label may stand at the right edge of the sentence
+    // area, which only the renderer knows; the window's repaint of what
+    // changed in the target covers the label wherever it stands.
     bool InvalidateWindowIfGuideAtEdge = false;
     // Lay out the current target afresh with SetTrainingScreen(True).
     bool LayOutTarget = false;
