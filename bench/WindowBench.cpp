@@ -25,8 +25,9 @@ TFrmMainEnvironment BenchEnvironment(const QTemporaryDir &folder)
     return env;
 }
 
-// Everything start-up does: controls and their strips, every picture
-// decoded, the course and the progress loaded, the title painted once.
+// Everything start-up does before the title shows: the controls, the
+// pictures checked, the course and the progress loaded, the title painted
+// once with only what it draws decoded.
 void BM_StartUpToPaintedTitle(benchmark::State &state)
 {
     QTemporaryDir folder;
