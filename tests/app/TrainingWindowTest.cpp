@@ -30,12 +30,7 @@ protected:
         // Each look at the clock moves it on by half a second, so the start
         // screen's wait ends by itself after a few turns.
         env.TickCount = [this] { return Clock += ClockStep; };
-        env.Pause = [this](int, const std::function<void()> &then) {
-            if (HoldPauses)
-                Held.push_back(then);
-            else
-                then();
-        };
+        env.Pause = HoldablePause(HoldPauses, Held);
         StartWindow(Window, env);
     }
 

@@ -53,12 +53,7 @@ protected:
     {
         TFrmMainEnvironment env = TestEnvironment(Folder.path());
         env.ShowMessage = [this](const QString &text) { Messages.append(text); };
-        env.Pause = [this](int, const std::function<void()> &then) {
-            if (HoldPauses)
-                Held.push_back(then);
-            else
-                then();
-        };
+        env.Pause = HoldablePause(HoldPauses, Held);
         // Each look at the clock is half a second on, so the start screen's
         // wait ends by itself after a few looks.
         env.TickCount = [this] { return Ticks += 500; };

@@ -68,12 +68,7 @@ protected:
         TFrmMainEnvironment env = TestEnvironment(Folder.path());
         env.ShowMessage = [](const QString &) {};
         env.TickCount = [this] { return Clock += 500; };
-        env.Pause = [this](int, const std::function<void()> &then) {
-            if (HoldPauses)
-                Held.push_back(then);
-            else
-                then();
-        };
+        env.Pause = HoldablePause(HoldPauses, Held);
         StartWindow(Window, env);
         Settle();
     }

@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <memory>
+#include <vector>
 
 // An environment that keeps the window inside a test folder: its data beside
 // it, never in a per-user store, and no blocking pause.
@@ -20,6 +22,19 @@ inline TFrmMainEnvironment TestEnvironment(const QString &folder)
     env.DataFolder.CanWrite = [](const QString &) { return true; };
     env.Pause = [](int, const std::function<void()> &then) { then(); };
     return env;
+}
+
+// A pause that runs its continuation at once, or keeps it in `held` while
+// `hold` is set, so a test can look at the window during the pause.
+inline std::function<void(int, const std::function<void()> &)> HoldablePause(const bool &hold,
+                                                                             std::vector<std::function<void()>> &held)
+{
+    return [&hold, &held](int, const std::function<void()> &then) {
+        if (hold)
+            held.push_back(then);
+        else
+            then();
+    };
 }
 
 // Starts the window as the program does and shows it.
