@@ -326,7 +326,7 @@ private:
     bool RelatedWordsVisible = false;
     QString MessageOnScreen;
     // The target's pronunciation marks, each a place on the training
-    // picture and its cell of SoundMark, drawn over a strip cleared to
+    // picture and its cell of the SOUND strip, drawn over a strip cleared to
     // white once a target has been laid out; and the frame each paint of
     // the training screen is composed in.
     bool SoundMarksLaid = false;
