@@ -290,8 +290,18 @@ class Bench:
         """Types the ten words of a run, each key timed; returns the times
         once the run has ended on the course screen."""
         times = []
-        for word in run_words(self.words, 10 * run_number):
-            times += timer.keys(run_keys(word))
+        words = run_words(self.words, 10 * run_number)
+        for index, word in enumerate(words):
+            keys = run_keys(word)
+            timed = timer.keys(keys)
+            times += timed
+            if self.args.key_log:
+                # Which key each time belongs to: a letter, the Enter that
+                # ends a word, the one that moves on, or the run's last.
+                kinds = ["letter"] * (len(keys) - 2) + ["back to start", "next word" if index < len(words) - 1 else "run end"]
+                with open(self.args.key_log, "a", encoding="utf-8") as log:
+                    for kind, value in zip(kinds, timed):
+                        log.write(f"{kind}\t{value:.3f}\n")
         timer.wait_for(self.screens.expected["course"])
         timer.ask("quiet", 500, STEP_MS)
         return times
@@ -501,6 +511,7 @@ def main():
     parser.add_argument("--paced-runs", type=int, default=3, help="runs typed at that rate")
     parser.add_argument("--idle-seconds", type=float, default=10, help="how long each idle CPU figure takes")
     parser.add_argument("--peer", choices=["tipp10"], help="also measure this program, launched in turn with ours")
+    parser.add_argument("--key-log", help="append each timed key's kind and time to this file")
     parser.add_argument("--timer", help="the ScreenTimer helper (default: BUILD/bench/ScreenTimer)")
     args = parser.parse_args()
 
