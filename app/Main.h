@@ -141,6 +141,8 @@ public:
     // options. A failure is told once until a save succeeds again, and the
     // progress stays unsaved so that closing tries again.
     void SaveAfterChange();
+    // A run ends on the course screen, painted first, then saved.
+    void ShowCourseThenSave();
 
     // Course choices; writing one highlights its button.
     int LevelNo() const { return FLevelNo; }
@@ -218,9 +220,11 @@ private:
     // paint reads.
     QStringList PicturesOf(int ScreenNo) const;
     // Holds decoded what the screen now shown and the ones that certainly
-    // follow it need, and frees every other picture and strip; what the
-    // following screens lack is decoded once this one has painted.
+    // follow it need, and frees every other picture and strip, once this
+    // screen has painted (SettlePictures); what the following screens lack
+    // is decoded then too.
     void HoldPicturesOf(int ScreenNo);
+    void SettlePictures(int ScreenNo);
     // Decodes ahead what a screen draws: its pictures and its controls'
     // strips.
     void DecodePicturesOf(int ScreenNo);
@@ -274,6 +278,8 @@ private:
     // comes sooner.
     void StartSound();
     bool SoundStarted = false;
+    // The screen whose pictures are settled after its paint, or scNone.
+    int PicturesToSettle = scNone;
     // The program-wide voice player.
     void PlayVoice(const QString &file);
     void StopVoice();

@@ -6,7 +6,7 @@
 #include "EgImage.h"
 #include "MainFormDescription.h"
 
-#include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -85,14 +85,28 @@ QStringList TFrmMain::PicturesOf(int ScreenNo) const
 
 void TFrmMain::HoldPicturesOf(int ScreenNo)
 {
+    // The background is decoded before the paint, which then only draws it;
+    // the strips are decoded when the paint first reads them.
+    Picture(PicturesOf(ScreenNo).first());
+    // Freeing and decoding ahead wait until the screen has painted, so that
+    // a screen change shows as soon as it can; a window that is not on the
+    // display gets no paint and settles at once.
+    if (windowHandle() && windowHandle()->isExposed())
+        PicturesToSettle = ScreenNo;
+    else
+        SettlePictures(ScreenNo);
+}
+
+void TFrmMain::SettlePictures(int ScreenNo)
+{
+    PicturesToSettle = scNone;
+    if (FCurScreenNo != ScreenNo)
+        return;
     const QList<int> following = FollowingScreens(ScreenNo);
     QStringList held = PicturesOf(ScreenNo);
     for (const int screen : following)
         held << PicturesOf(screen);
     Pictures.KeepOnly(held);
-    // The background is decoded before the paint, which then only draws it;
-    // the strips are decoded when the paint first reads them.
-    Picture(held.first());
     if (ScreenNo != scTraining)
         TrainingFrame = QImage();
 
@@ -108,17 +122,10 @@ void TFrmMain::HoldPicturesOf(int ScreenNo)
             continue;
         control->FreeDecodedStrip();
     }
-    if (!following.isEmpty()) {
-        // Once the screen has painted, the ones that follow are decoded, so
-        // that switching to them costs no more than their paint. It is no
-        // pause of the program's, so it takes no part in the environment's.
-        QTimer::singleShot(0, this, [this, ScreenNo, following] {
-            if (FCurScreenNo != ScreenNo)
-                return;
-            for (const int screen : following)
-                DecodePicturesOf(screen);
-        });
-    }
+    // The screens that follow are decoded now, so that switching to them
+    // costs no more than their paint.
+    for (const int screen : following)
+        DecodePicturesOf(screen);
 }
 
 void TFrmMain::DecodePicturesOf(int ScreenNo)

@@ -12,25 +12,30 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
+#include <QSet>
 #include <QTimer>
 
 void TFrmMain::SetScreen(int ScreenNo)
 {
-    for (TEgImage *control : std::as_const(Controls))
-        if (control->isVisible())
-            control->hide();
-    LblVersion->hide();
     // The form table lists each control's screens; the rules below adjust
-    // what depends on the course and the run.
+    // what depends on the course and the run. Only controls whose state
+    // differs are shown or hidden: each change costs an event and a repaint
+    // of its area, and most buttons stay where they are between screens.
+    QSet<const TEgImage *> listed;
+    bool labelListed = false;
     for (const TControlDesc &desc : MainFormDescription().Controls) {
         if (!desc.Screens.Contains(ScreenNo))
             continue;
-        if (desc.Kind == TControlKind::Label) {
-            LblVersion->show();
-        } else if (TEgImage *control = Control(QString::fromUtf8(desc.Name))) {
-            control->show();
-        }
+        if (desc.Kind == TControlKind::Label)
+            labelListed = true;
+        else if (const TEgImage *control = Control(QString::fromUtf8(desc.Name)))
+            listed.insert(control);
     }
+    for (TEgImage *control : std::as_const(Controls))
+        if (control->isHidden() == listed.contains(control))
+            control->setVisible(listed.contains(control));
+    if (LblVersion->isHidden() == labelListed)
+        LblVersion->setVisible(labelListed);
     ApplyScreenRules(ScreenNo);
     FCurScreenNo = ScreenNo;
     HoldPicturesOf(ScreenNo);
@@ -90,6 +95,11 @@ void TFrmMain::paintEvent(QPaintEvent *event)
     // display; a sound asked for earlier opens it itself.
     if (!SoundStarted && FCurScreenNo != scNone)
         QTimer::singleShot(0, this, [this] { StartSound(); });
+    if (PicturesToSettle != scNone)
+        QTimer::singleShot(0, this, [this, screen = PicturesToSettle] {
+            if (PicturesToSettle == screen)
+                SettlePictures(screen);
+        });
 }
 
 void TFrmMain::FormPaint(QPainter &canvas, const QRegion &area)
@@ -200,11 +210,19 @@ void TFrmMain::bBackClick(TEgImage *)
         SetScreen(scLevelMenu);
     } else if (FCurScreenNo == scTraining) {
         FinishRunInMemory();
-        SetScreen(scCourse);
-        SaveAfterChange();
+        ShowCourseThenSave();
     } else {
         SetScreen(scTitle);
     }
+}
+
+void TFrmMain::ShowCourseThenSave()
+{
+    SetScreen(scCourse);
+    // The learner sees the course screen before the progress file is
+    // written, which takes a few milliseconds more.
+    PaintPending();
+    SaveAfterChange();
 }
 
 void TFrmMain::bNameSelectClick(TEgImage *)

@@ -288,8 +288,7 @@ void TFrmMain::ApplyOutcome(const TTrainingOutcome &outcome)
     if (outcome.InvalidateWindow && FCurScreenNo != scTraining)
         update();
     if (outcome.RunEnded) {
-        SetScreen(scCourse);
-        SaveAfterChange();
+        ShowCourseThenSave();
         return;
     }
     if (outcome.LayOutTarget)
