@@ -88,6 +88,9 @@ struct TFrmMainEnvironment {
     // Where the pictures come from by resource name; empty: the program's
     // own. Tests hand in damaged ones.
     TPictureSource Pictures;
+    // The first screen's pictures, already being decoded on another thread
+    // (FirstScreenPictures); empty: each is decoded when first needed.
+    std::shared_ptr<TDecodeAhead> DecodedAhead;
 };
 
 // The main window: it owns all lasting state of the program under the
@@ -107,6 +110,8 @@ public:
     static inline const QString WindowClassName = QStringLiteral("TApplication");
 
     explicit TFrmMain(TFrmMainEnvironment env = {}, QWidget *parent = nullptr);
+    // What the first screen paints: its picture and its controls' strips.
+    static QStringList FirstScreenPictures();
     // Frees the pictures and releases what start-up made.
     ~TFrmMain() override;
 

@@ -79,6 +79,7 @@ TFrmMain::TFrmMain(TFrmMainEnvironment env, QWidget *parent) : QWidget(parent), 
     setFont(PixelFont(FaceMsPGothic, 12));
     if (Env.Pictures)
         Pictures = TPictureStore(Env.Pictures);
+    Pictures.UseDecodedAhead(std::move(Env.DecodedAhead));
     // A picture found damaged only when it is decoded is told after the
     // event that needed it, since that may be a paint.
     Pictures.OnDecodeError = [this](const QString &message) {

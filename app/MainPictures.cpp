@@ -64,6 +64,16 @@ QString TFrmMain::CheckPictures() const
     return Pictures.Check(names);
 }
 
+QStringList TFrmMain::FirstScreenPictures()
+{
+    QStringList names{ScreenPictureName(scTitle)};
+    for (const TControlDesc &desc : MainFormDescription().Controls)
+        if (desc.Kind == TControlKind::Image && desc.Picture && desc.Screens.Contains(scTitle))
+            names << QString::fromUtf8(desc.Picture);
+    names.removeDuplicates();
+    return names;
+}
+
 QStringList TFrmMain::PicturesOf(int ScreenNo) const
 {
     QStringList names{ScreenNo == scGoodbye && GoodbyeUnsaved ? UnsavedGoodbyeName() : ScreenPictureName(ScreenNo)};

@@ -94,7 +94,11 @@ void TFrmMain::paintEvent(QPaintEvent *event)
     // The sound device opens once the first screen is on its way to the
     // display; a sound asked for earlier opens it itself.
     if (!SoundStarted && FCurScreenNo != scNone)
-        QTimer::singleShot(0, this, [this] { StartSound(); });
+        QTimer::singleShot(0, this, [this] {
+            // The first screen has taken what was decoded for it ahead.
+            Pictures.UseDecodedAhead(nullptr);
+            StartSound();
+        });
     if (PicturesToSettle != scNone)
         QTimer::singleShot(0, this, [this, screen = PicturesToSettle] {
             if (PicturesToSettle == screen)

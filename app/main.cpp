@@ -5,6 +5,7 @@
 #include "Fonts.h"
 #include "Main.h"
 #include "QuitSignals.h"
+#include "Resources.h"
 #include "SingleInstance.h"
 
 #include <QApplication>
@@ -32,6 +33,11 @@ int main(int argc, char **argv)
     mallopt(M_MMAP_THRESHOLD, 64 * 1024);
     mallopt(M_TRIM_THRESHOLD, 128 * 1024);
     QApplication app(argc, argv);
+    // The first screen's pictures are decoded while the window and the
+    // course are made, on the processor's other core where there is one.
+    // Started with the window system, it would slow that by sharing its
+    // memory mappings.
+    auto decodedAhead = std::make_shared<TDecodeAhead>(TFrmMain::FirstScreenPictures(), LoadResource);
     QApplication::setApplicationName(TFrmMain::ApplicationTitle);
     // Qt's own texts, such as the buttons of a message box, in Japanese.
     QTranslator qtTexts;
@@ -48,6 +54,7 @@ int main(int argc, char **argv)
     InstallFontSubstitutions();
     TFrmMainEnvironment env;
     env.InstanceServer = instance.ServerName();
+    env.DecodedAhead = std::move(decodedAhead);
     TFrmMain FrmMain(std::move(env));
     QObject::connect(&instance, &TSingleInstance::RaiseRequested, &FrmMain, &TFrmMain::RestoreAndRaise);
     QObject::connect(&quitSignals, &TQuitSignals::QuitRequested, &FrmMain, &TFrmMain::QuietClose);

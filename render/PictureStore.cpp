@@ -24,7 +24,8 @@ QImage TPictureStore::Picture(const QString &name)
         return *it;
     if (FFailed.contains(name))
         return QImage();
-    const TPngResult picture = LoadPicture(name, FSource);
+    std::optional<TPngResult> ahead = FAhead ? FAhead->Take(name) : std::nullopt;
+    const TPngResult picture = ahead ? std::move(*ahead) : LoadPicture(name, FSource);
     if (!picture) {
         // Tried once: the bytes cannot change, and the message is told once.
         FFailed.insert(name);
@@ -48,8 +49,12 @@ void TPictureStore::KeepOnly(const QStringList &names)
 
 std::function<QImage()> TPictureStore::Decoder(const QString &name) const
 {
-    return [name, source = FSource, told = OnDecodeError] {
-        const TPngResult picture = LoadPicture(name, source);
+    // The decoder outlives the start, so it does not keep what was decoded
+    // ahead alive.
+    return [name, source = FSource, told = OnDecodeError, weakAhead = std::weak_ptr<TDecodeAhead>(FAhead)] {
+        const std::shared_ptr<TDecodeAhead> ahead = weakAhead.lock();
+        std::optional<TPngResult> early = ahead ? ahead->Take(name) : std::nullopt;
+        const TPngResult picture = early ? std::move(*early) : LoadPicture(name, source);
         if (!picture && told)
             told(picture.Error);
         return picture.Image;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "DecodeAhead.h"
 #include "PngImage.h"
 
 #include <QHash>
@@ -9,6 +10,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <memory>
 
 // A window's pictures by resource name, decoded when first asked for and
 // kept only as long as the window says. The encoded bytes stay with the
@@ -49,8 +51,14 @@ public:
 
     const TPictureSource &Source() const { return FSource; }
 
+    // Pictures being decoded on another thread while the program starts;
+    // they are taken from there instead of being decoded again, by the
+    // store and by its decoders. Forgetting them drops what was not taken.
+    void UseDecodedAhead(std::shared_ptr<TDecodeAhead> ahead) { FAhead = std::move(ahead); }
+
 private:
     TPictureSource FSource;
     QHash<QString, QImage> FDecoded;
     QSet<QString> FFailed;
+    std::shared_ptr<TDecodeAhead> FAhead;
 };

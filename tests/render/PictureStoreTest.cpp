@@ -159,4 +159,36 @@ TEST(PictureStore, APictureThatFailsToDecodeIsToldOnceAndGivesNoImage)
     EXPECT_EQ(store.Decoder(QStringLiteral("A"))(), store.Picture(QStringLiteral("A")));
 }
 
+// What is decoded ahead is read once, by the other thread, and taken once,
+// by the store or a control's decoder; afterwards each is decoded as usual.
+TEST(PictureStore, PicturesDecodedAheadAreTakenOnceInsteadOfBeingDecodedAgain)
+{
+    TCountingSource files;
+    TPictureStore store(files.Source());
+    QStringList told;
+    store.OnDecodeError = [&](const QString &message) { told.append(message); };
+    store.UseDecodedAhead(std::make_shared<TDecodeAhead>(
+        QStringList{QStringLiteral("A"), QStringLiteral("B"), QStringLiteral("BAD")}, files.Source()));
+    const auto strip = store.Decoder(QStringLiteral("B"));
+
+    const QImage a = store.Picture(QStringLiteral("A"));
+    EXPECT_EQ(a, DecodePng(files.Files.value(QStringLiteral("A"))).Image);
+    EXPECT_EQ(strip(), DecodePng(files.Files.value(QStringLiteral("B"))).Image);
+    EXPECT_TRUE(store.Picture(QStringLiteral("BAD")).isNull());
+    EXPECT_TRUE(store.Picture(QStringLiteral("BAD")).isNull());
+    ASSERT_EQ(told.size(), 1);
+    EXPECT_TRUE(told[0].startsWith(QStringLiteral("画像 BAD: "))) << told[0].toStdString();
+    // Every named picture has been taken, so the other thread is done
+    // reading, each once.
+    for (const char *name : {"A", "B", "BAD"})
+        EXPECT_EQ(files.Reads.value(QString::fromLatin1(name)), 1) << name;
+
+    EXPECT_FALSE(strip().isNull());
+    EXPECT_EQ(files.Reads.value(QStringLiteral("B")), 2) << "taken once, then read from the source";
+    store.KeepOnly({});
+    store.UseDecodedAhead(nullptr);
+    EXPECT_EQ(store.Picture(QStringLiteral("A")), a);
+    EXPECT_EQ(files.Reads.value(QStringLiteral("A")), 2);
+}
+
 } // namespace
