@@ -295,6 +295,11 @@ private:
     void PaintTrainingExtras(QPainter &canvas, const QRegion &area);
 
     QLabel *LblVersion = nullptr;
+    // The parent of every control: a screen change hides it while it shows
+    // and hides controls, so that Qt looks for the pointer once, when it
+    // shows again, instead of once for each control shown (a round trip to
+    // the X server each). It draws nothing and takes no input of its own.
+    QWidget *ControlLayer = nullptr;
 #define TYPEKO_DECLARE_CONTROL(name) TEgImage *name = nullptr;
     TYPEKO_MAIN_IMAGE_CONTROLS(TYPEKO_DECLARE_CONTROL)
 #undef TYPEKO_DECLARE_CONTROL

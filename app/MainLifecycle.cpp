@@ -109,10 +109,14 @@ void TFrmMain::CreateControls()
     TYPEKO_MAIN_HANDLERS(TYPEKO_BIND_HANDLER)
 #undef TYPEKO_BIND_HANDLER
     HandlerNames = handlers.keys();
+    ControlLayer = new QWidget(this);
+    ControlLayer->setObjectName(QStringLiteral("ControlLayer"));
+    ControlLayer->setGeometry(0, 0, 800, 600);
+    ControlLayer->setAttribute(Qt::WA_NoSystemBackground);
     const TFormDesc &form = MainFormDescription();
     for (const TControlDesc &desc : form.Controls) {
         if (desc.Kind == TControlKind::Label) {
-            LblVersion = new QLabel(QString::fromUtf8(desc.Text.Caption), this);
+            LblVersion = new QLabel(QString::fromUtf8(desc.Text.Caption), ControlLayer);
             LblVersion->setObjectName(QString::fromUtf8(desc.Name));
             LblVersion->setGeometry(desc.Left, desc.Top, desc.Width, desc.Height);
             LblVersion->setFont(PixelFont(QString::fromUtf8(desc.Text.Font.Face ? desc.Text.Font.Face : "ＭＳ Ｐゴシック"),
@@ -121,7 +125,7 @@ void TFrmMain::CreateControls()
             LblVersion->hide();
             continue;
         }
-        TEgImage *control = CreateImageControl(this, desc, handlers, ControlError, Pictures);
+        TEgImage *control = CreateImageControl(ControlLayer, desc, handlers, ControlError, Pictures);
         const QString name = control->objectName();
         control->hide();
         Controls.insert(name, control);

@@ -15,12 +15,13 @@
 #include <QSet>
 #include <QTimer>
 
+#include <algorithm>
+
 void TFrmMain::SetScreen(int ScreenNo)
 {
     // The form table lists each control's screens; the rules below adjust
     // what depends on the course and the run. Only controls whose state
-    // differs are shown or hidden: each change costs an event and a repaint
-    // of its area, and most buttons stay where they are between screens.
+    // differs are shown or hidden, behind the hidden layer when any does.
     QSet<const TEgImage *> listed;
     bool labelListed = false;
     for (const TControlDesc &desc : MainFormDescription().Controls) {
@@ -31,12 +32,21 @@ void TFrmMain::SetScreen(int ScreenNo)
         else if (const TEgImage *control = Control(QString::fromUtf8(desc.Name)))
             listed.insert(control);
     }
+    const bool changes = LblVersion->isHidden() == labelListed ||
+                         std::any_of(Controls.cbegin(), Controls.cend(), [&](const TEgImage *control) {
+                             return control->isHidden() == listed.contains(control);
+                         });
+    const bool layerShown = changes && ControlLayer->isVisible();
+    if (layerShown)
+        ControlLayer->hide();
     for (TEgImage *control : std::as_const(Controls))
         if (control->isHidden() == listed.contains(control))
             control->setVisible(listed.contains(control));
     if (LblVersion->isHidden() == labelListed)
         LblVersion->setVisible(labelListed);
     ApplyScreenRules(ScreenNo);
+    if (layerShown)
+        ControlLayer->show();
     FCurScreenNo = ScreenNo;
     HoldPicturesOf(ScreenNo);
     update();

@@ -214,14 +214,14 @@ void TEgImage::RequestRepaint()
 
 void TEgImage::Invalidate()
 {
-    // The parent paints beneath the control in any case, so the request is
-    // made on the parent's area: with the parent's own requests it then
-    // makes one paint instead of one for the parent and one for the controls.
-    QWidget *parent = parentWidget();
-    if (!parent || !isVisible())
+    // The window paints beneath the control in any case, so the request is
+    // made on the window's area: with the window's own requests it then
+    // makes one paint instead of one for the window and one for the controls.
+    QWidget *owner = window();
+    if (owner == this || !isVisible())
         update();
     else
-        parent->update(geometry());
+        owner->update(QRect(mapTo(owner, QPoint(0, 0)), size()));
 }
 
 void TEgImage::Repaint()

@@ -79,7 +79,7 @@ protected:
     QStringList VisibleControls() const
     {
         QStringList names;
-        for (QObject *child : Window->children())
+        for (QObject *child : Window->findChild<QWidget *>(QStringLiteral("ControlLayer"))->children())
             if (auto *w = qobject_cast<QWidget *>(child); w && w->isVisible())
                 names.append(w->objectName());
         names.sort();
